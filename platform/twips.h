@@ -1,0 +1,51 @@
+#pragma once
+// Layout units. Screens are laid out in twips (1440 to the inch); at the program's 96 dpi one logical
+// pixel is 15 twips, so a full screen of 12000 x 9000 twips is 800 x 600 pixels. Font sizes are points at
+// 96 dpi: a pixel size is points x 4 / 3 (14.25 pt = 19 px).
+
+#include <QRect>
+
+namespace bt {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// Twips to pixels, rounded to the nearest pixel (halves away from zero).
+constexpr int px(int twips) {
+    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+// Pixels to twips.
+constexpr int twips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
+
+// Point size to pixel size at 96 dpi, rounded to the nearest pixel.
+constexpr int pointsToPixels(double points) {
+    return static_cast<int>(points * 4.0 / 3.0 + 0.5);
+}
+
+// A control's box as written in a layout table: left, top, width, height in twips.
+struct TwipsBox {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    constexpr QRect pixels() const { return QRect(px(left), px(top), px(width), px(height)); }
+    // True when the box lies wholly inside an area of the given size (in twips) that starts at 0, 0.
+    constexpr bool inside(int areaWidth, int areaHeight) const {
+        return left >= 0 && top >= 0 && width >= 0 && height >= 0 && left + width <= areaWidth &&
+               top + height <= areaHeight;
+    }
+};
+
+// Size of every full-size screen.
+inline constexpr int kScreenWidthTwips = 12000;
+inline constexpr int kScreenHeightTwips = 9000;
+
+constexpr bool onScreen(const TwipsBox& box) {
+    return box.inside(kScreenWidthTwips, kScreenHeightTwips);
+}
+
+}  // namespace bt

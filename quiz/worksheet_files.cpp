@@ -1,0 +1,172 @@
+#include "worksheet_files.h"
+
+#include <QDir>
+
+#include "content_paths.h"
+#include "text_file.h"
+
+namespace bt {
+
+namespace {
+
+QString escaped(QString text) {
+    return text.replace(QLatin1Char(','), QLatin1Char('&'));
+}
+QString unescaped(QString text) {
+    return text.replace(QLatin1Char('&'), QLatin1Char(','));
+}
+
+const QString kSpare = QStringLiteral(" ");
+
+// A register entry as written: quoted when it holds a comma, so that it reads back as one name.
+QString registerRecord(const QString& name) {
+    return name.contains(QLatin1Char(',')) ? QLatin1Char('"') + name + QLatin1Char('"') : name;
+}
+
+using Names = decltype(SharedValues::worksheetnames);
+
+bool writeRegister(const QString& path, const Names& names, int count) {
+    RecordWriter out;
+    out.writeNumber(count);
+    for (int i = 1; i <= count; ++i) out.write(registerRecord(names[i]));
+    return out.commit(path);
+}
+
+}  // namespace
+
+QStringList worksheetRecords(const WorksheetDraft& draft) {
+    QStringList records;
+    records << escaped(draft.title) << kSpare;
+    for (const QuestionDraft& q : draft.questions) {
+        records << escaped(q.text);
+        for (const QString& answer : q.answers) records << escaped(answer);
+        records << QString::number(q.ticked) << kSpare;
+    }
+    return records;
+}
+
+bool writeWorksheet(const QString& path, const WorksheetDraft& draft) {
+    RecordWriter out;
+    for (const QString& record : worksheetRecords(draft)) out.write(record);
+    return out.commit(path);
+}
+
+bool readworksheet(RecordReader& file1, SharedValues& shared) {
+    SharedValues read;  // filled here and handed over only when the whole worksheet is sound
+    auto next = [&file1](QString& into) {
+        std::optional<QString> field = file1.readField();
+        if (!field) return false;
+        into = *field;
+        return true;
+    };
+    QString spare;
+    if (!next(read.worktitle) || !next(spare)) return false;
+    read.worktitle = unescaped(read.worktitle);
+    for (int q = 1; q <= kQuestions; ++q) {
+        for (auto* texts : {&read.questtext, &read.answera, &read.answerb, &read.answerc, &read.answerd}) {
+            if (!next((*texts)[q])) return false;
+            (*texts)[q] = unescaped((*texts)[q]);
+        }
+        if (!next(read.correctanswer[q]) || !next(spare)) return false;
+        const QString& digit = read.correctanswer[q];
+        if (digit.size() != 1 || digit[0] < u'1' || digit[0] > u'4') return false;
+    }
+
+    shared.worktitle = read.worktitle;
+    shared.questtext = read.questtext;
+    shared.answera = read.answera;
+    shared.answerb = read.answerb;
+    shared.answerc = read.answerc;
+    shared.answerd = read.answerd;
+    shared.correctanswer = read.correctanswer;
+    return true;
+}
+
+bool readWorksheetFile(const QString& path, SharedValues& shared) {
+    std::optional<RecordReader> file1 = RecordReader::open(path);
+    return file1 && readworksheet(*file1, shared);
+}
+
+QString registerPath(const ContentPaths& paths) {
+    return paths.resolve(QStringLiteral("multiple\\track.txt"));
+}
+
+QString worksheetPath(const ContentPaths& paths, const QString& title) {
+    return paths.worksheetFolder() + QLatin1Char('/') + title + QLatin1String(".txt");
+}
+
+QString titleProblem(const QString& title) {
+    if (title.isEmpty()) return QStringLiteral("You have not chosen a title for your worksheet");
+    if (title.front().isSpace() || title.back().isSpace())
+        return QStringLiteral("A worksheet title cannot begin or end with a space. Please remove the space.");
+    static const QString kForbidden = QStringLiteral("\\/:*?\"<>|");
+    for (const QChar c : title) {
+        if (kForbidden.contains(c))
+            return QStringLiteral(
+                "A worksheet title cannot contain any of these characters: \\ / : * ? \" < > |\n"
+                "Please change the title.");
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph)
+            return QStringLiteral(
+                "A worksheet title cannot contain a control character. Please retype the title.");
+    }
+    if (title == QLatin1String(".") || title == QLatin1String(".."))
+        return QStringLiteral("A worksheet title needs letters or numbers. Please change the title.");
+    if (title.compare(QLatin1String("track"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("The title \"%1\" is used by the program itself. Please choose another title.")
+            .arg(title);
+    // Most file systems hold names of up to 255 bytes; the file adds ".txt".
+    if (title.toUtf8().size() + 4 > 255)
+        return QStringLiteral("This worksheet title is too long. Please shorten it.");
+    return {};
+}
+
+bool readRegister(const QString& path, SharedValues& shared) {
+    std::optional<RecordReader> file1 = RecordReader::open(path);
+    if (!file1) return false;
+    const std::optional<int> count = file1->readNumber();
+    if (!count) return false;
+    if (*count < 0) {
+        shared.worksheetcount = 0;
+        return false;
+    }
+    for (int i = 1; i <= *count; ++i) {
+        std::optional<QString> name = i <= kMaxWorksheets ? file1->readField() : std::nullopt;
+        if (!name) {
+            shared.worksheetcount = i - 1;
+            return false;
+        }
+        shared.worksheetnames[i] = *name;
+    }
+    shared.worksheetcount = *count;
+    return true;
+}
+
+bool trackworksheets(const QString& path, const QString& title, SharedValues& shared) {
+    if (!readRegister(path, shared)) return false;
+    const int count = shared.worksheetcount;
+    for (int i = 1; i <= count; ++i)
+        if (shared.worksheetnames[i] == title) return true;
+    if (count >= kMaxWorksheets) return false;
+    shared.worksheetnames[count + 1] = title;
+    return writeRegister(path, shared.worksheetnames, count + 1);
+}
+
+bool delworksheet(const QString& path, SharedValues& shared) {
+    if (!readRegister(path, shared)) return false;
+    const int count = shared.worksheetcount;
+    int p = 0;
+    for (int i = 1; i <= count; ++i)
+        if (shared.worksheetnames[i] == shared.deletename) p = i;
+    if (p == 0) return true;
+
+    Names after = shared.worksheetnames;
+    for (int i = p; i < count; ++i) after[i] = after[i + 1];
+    after[count].clear();
+    if (!writeRegister(path, after, count - 1)) return false;
+    shared.worksheetnames = after;
+    shared.worksheetcount = count - 1;
+    return true;
+}
+
+}  // namespace bt

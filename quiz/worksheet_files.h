@@ -1,0 +1,74 @@
+#pragma once
+// Worksheet files and the worksheet register.
+//
+// A worksheet is the file "multiple\<title>.txt": 72 records: the title, a spare " ", then for each of the
+// ten questions its text, answers A to D, the correct answer's digit "1" (A) to "4" (D) and a spare " ".
+// Texts are stored with every "," written as "&" and read back with every "&" as "," (so no text keeps an
+// ampersand); the digit is stored as it is.
+//
+// The register "multiple\track.txt" lists teacher worksheets in the order they were added: a count
+// (" 3 "), then one title per record. It holds at most 1000 names; titles are compared exactly, letter
+// case included. A title that holds a comma is written in double quotes, which the reader drops, so it
+// reads back whole.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+#include "shared_state.h"
+
+namespace bt {
+
+class ContentPaths;
+class RecordReader;
+
+// One question as a teacher writes it.
+struct QuestionDraft {
+    QString text;
+    std::array<QString, 4> answers;  // A to D
+    int ticked = 1;                  // the correct answer, 1 (A) to 4 (D)
+};
+
+struct WorksheetDraft {
+    QString title;
+    std::array<QuestionDraft, kQuestions> questions;
+};
+
+// The file's records, in order, as the writer stores them.
+QStringList worksheetRecords(const WorksheetDraft& draft);
+
+// Creates or replaces the worksheet file; false when it could not be written.
+bool writeWorksheet(const QString& path, const WorksheetDraft& draft);
+
+// Reads a worksheet from an open file into worktitle and question slots 1 to 10. False, with the shared
+// values left as they were, when the file is short or a correct-answer record is not "1" to "4".
+bool readworksheet(RecordReader& file1, SharedValues& shared);
+
+// Opens the worksheet file at that path and reads it as above; false when it is missing or damaged.
+bool readWorksheetFile(const QString& path, SharedValues& shared);
+
+// The register's file and a worksheet's file in the worksheet folder. A worksheet file is named with the
+// title exactly as typed.
+QString registerPath(const ContentPaths& paths);
+QString worksheetPath(const ContentPaths& paths, const QString& title);
+
+// What is wrong with a title as the name of a worksheet file and a register entry, as a sentence that says
+// what to change; empty when the title can be used.
+QString titleProblem(const QString& title);
+
+// Reads the register into worksheetcount and worksheetnames. Reading stops at the first record that fails
+// and keeps what was read: worksheetcount then counts only the names actually read. A missing or unreadable
+// register leaves worksheetcount as it was. False when anything failed.
+bool readRegister(const QString& path, SharedValues& shared);
+
+// Adds the title to the register unless an equal name is there. The in-memory worksheetcount keeps the
+// count that was read. False when the register is missing or unreadable, already holds 1000 names, or
+// cannot be rewritten; the register is then unchanged.
+bool trackworksheets(const QString& path, const QString& title, SharedValues& shared);
+
+// Removes the last register entry equal to deletename and closes the gap, in the file and in memory. The
+// worksheet file itself stays. False when the register is missing or unreadable or cannot be rewritten.
+bool delworksheet(const QString& path, SharedValues& shared);
+
+}  // namespace bt

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Brambleton need.
+# Idempotent: only what is missing is installed, with sudo when not root.
+set -euo pipefail
+
+packages=(
+  # build
+  g++ cmake ninja-build pkg-config
+  # Qt 6: widgets, print support, sound, SVG, extra image formats
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
+  libqt6svg6 libqt6multimedia6
+  # fonts the layouts were drawn for: Tahoma and MS Sans Serif, Times New Roman's metric twin
+  fonts-wine fonts-liberation2 fontconfig
+  # headless runs and screenshots
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_=""
+  [ "$(id -u)" = 0 ] || sudo_=sudo
+  echo "Installing: ${missing[*]}"
+  $sudo_ apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

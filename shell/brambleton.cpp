@@ -1,0 +1,37 @@
+#include "brambleton.h"
+
+#include "grey.h"
+#include "intro0.h"
+#include "screens.h"
+#include "titlefrm.h"
+
+namespace bt {
+
+void defineScreens(Screens& screens) {
+    screens.define(QStringLiteral("Titlefrm"), [](Context& c, QWidget* p) { return new Titlefrm(c, p); });
+    screens.define(QStringLiteral("intro0"), [](Context& c, QWidget* p) { return new intro0(c, p); });
+}
+
+Brambleton::Brambleton(ContentPaths paths, Sound& sound, Dialogs& dialogs, std::function<void()> endProgram)
+    : grey_(std::make_unique<Grey>()) {
+    context_.paths = std::move(paths);
+    context_.sound = &sound;
+    context_.dialogs = &dialogs;
+    context_.endProgram = std::move(endProgram);
+    screens_ = std::make_unique<Screens>(context_, *grey_);
+    context_.screens = screens_.get();
+    defineScreens(*screens_);
+}
+
+Brambleton::~Brambleton() {
+    context_.screens = nullptr;
+    screens_.reset();
+    grey_.reset();
+}
+
+void Brambleton::start() {
+    grey_->show();
+    screens_->show(QStringLiteral("Titlefrm"));
+}
+
+}  // namespace bt

@@ -1,0 +1,29 @@
+#pragma once
+// The context handed to every screen: the shared values, the screen registry and the services.
+
+#include <functional>
+
+#include "content_paths.h"
+#include "dialogs.h"
+#include "screen_registry.h"
+#include "shared_state.h"
+#include "sound.h"
+
+namespace bt {
+
+struct Context {
+    SharedValues shared;
+    ScreenRegistry* screens = nullptr;
+    Sound* sound = nullptr;
+    Dialogs* dialogs = nullptr;
+    ContentPaths paths;
+    // Ends the program at once, whatever screens are open.
+    std::function<void()> endProgram;
+};
+
+// The sound gate: plays the WAV file only while sound is switched on (soundon is 1).
+void playSound(Context& context, const QString& relativePath);
+
+inline const QString kClickSound = QStringLiteral("wav\\click.wav");
+
+}  // namespace bt

@@ -1,0 +1,50 @@
+#include "grey.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "colours.h"
+#include "screen.h"
+#include "twips.h"
+
+namespace bt {
+
+Grey::Grey(QWidget* parent) : QWidget(parent), curtain_(new QWidget(this)) {
+    setObjectName(QStringLiteral("Grey"));
+    setWindowTitle(QStringLiteral("Brambleton"));
+    setBackground(this, colours::kGrey);
+    setMinimumSize(px(kScreenWidthTwips), px(kScreenHeightTwips));
+    resize(px(kScreenWidthTwips), px(kScreenHeightTwips));
+    if (const QScreen* display = QGuiApplication::primaryScreen()) {
+        const QRect area = display->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    curtain_->setObjectName(QStringLiteral("GreyCurtain"));
+    setBackground(curtain_, colours::kGrey);
+    curtain_->setGeometry(rect());
+    curtain_->hide();
+}
+
+void Grey::toFront() {
+    curtain_->setGeometry(rect());
+    curtain_->show();
+    curtain_->raise();
+}
+
+void Grey::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    curtain_->setGeometry(rect());
+    for (QWidget* layer : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (layer != curtain_) centreInParent(layer);
+}
+
+void Grey::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F11) {
+        setWindowState(windowState() ^ Qt::WindowFullScreen);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace bt

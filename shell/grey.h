@@ -1,0 +1,29 @@
+#pragma once
+// The backdrop host: the program's one window. Every screen is a layer of it, kept at its centre; the
+// window's caption is the caption of the screen on top. It starts as an ordinary window whose client area
+// holds one 800 x 600 screen, centred on the display; maximised or full screen (F11) the screens stay
+// centred. Its own colour, RGB(48, 133, 214), shows around smaller screens.
+
+#include <QWidget>
+
+namespace bt {
+
+class Grey : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Grey(QWidget* parent = nullptr);
+
+    // Brings the backdrop in front of every layer now shown; layers raised later lie above it.
+    void toFront();
+    // The plain layer in the backdrop's colour that toFront() raises.
+    QWidget* curtain() const { return curtain_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    QWidget* curtain_;
+};
+
+}  // namespace bt

@@ -1,0 +1,164 @@
+#include "intro0.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "colours.h"
+#include "context.h"
+#include "fonts.h"
+#include "picture_box.h"
+#include "titlefrm.h"
+#include "twips.h"
+#include "worksheet_files.h"
+
+namespace bt {
+
+namespace {
+
+constexpr TwipsBox kLabel1{0, 0, 10800, 900};
+constexpr TwipsBox kOption1{10440, 120, 1455, 255};
+constexpr TwipsBox kOption2{10440, 480, 1455, 255};
+constexpr TwipsBox kFrame1{6720, 1080, 5055, 3975};
+constexpr TwipsBox kImage1{120, 240, 4800, 3600};  // within the frame
+
+struct Entry {
+    const char* caption;
+    TwipsBox box;
+    double points;
+    bool active;
+};
+
+// The menu entries, Label2(0) to Label2(20). Inactive entries are topics with no screens in this program.
+constexpr std::array<Entry, intro0::kEntries> kEntryTable{{
+    {"Grouping of Plants", {120, 2760, 3075, 375}, 12, false},
+    {"Parts of a Plant", {120, 3480, 3075, 375}, 12, true},
+    {"Nutrition for Plants", {120, 4200, 3075, 375}, 12, false},
+    {"Growth of Plants", {120, 4920, 3075, 375}, 12, false},
+    {"Reproduction of Plants", {120, 5640, 3075, 375}, 12, false},
+    {"Plant Survival", {120, 6360, 3075, 375}, 12, false},
+    {"Plants as Food Sources", {120, 7080, 3075, 375}, 12, false},
+    {"Healthy Plants", {3360, 2040, 3075, 375}, 12, false},
+    {"Habitats", {3360, 2760, 3075, 375}, 12, false},
+    {"Classification of Animals", {3360, 3480, 3075, 375}, 12, false},
+    {"Animals in your Locality", {3360, 4200, 3075, 375}, 12, true},
+    {"Life Cycles of Animals", {3360, 4920, 3075, 375}, 12, false},
+    {"Animal Adaptations", {3360, 5640, 3075, 375}, 12, false},
+    {"Food Chains", {3360, 6360, 3075, 375}, 12, false},
+    {"Micro-organisms", {3360, 7080, 3075, 375}, 12, false},
+    {"Introduction", {120, 2040, 3075, 375}, 12, true},
+    {"Exit", {10560, 7920, 1245, 495}, 18, true},
+    {"Multiple Choice Wizard", {6960, 5760, 4635, 495}, 18, true},
+    {"Worksheet Catalogue", {6960, 6600, 4635, 495}, 18, true},
+    {"Acknowledgments", {120, 7920, 3075, 495}, 14.25, true},
+    {"Teachers' Guide", {120, 1080, 3075, 495}, 14.25, true},
+}};
+
+constexpr bool allOnScreen() {
+    for (const Entry& e : kEntryTable)
+        if (!onScreen(e.box)) return false;
+    return onScreen(kLabel1) && onScreen(kOption1) && onScreen(kOption2) && onScreen(kFrame1) &&
+           kImage1.inside(kFrame1.width, kFrame1.height);
+}
+static_assert(allOnScreen());
+
+// Entries 17 to 20 light up navy rather than black.
+constexpr int kFirstNavyEntry = 17;
+constexpr int kExitEntry = 16;
+
+QRadioButton* soundOption(QWidget* parent, const char* name, const QString& text, const TwipsBox& box) {
+    auto* option = new QRadioButton(text, parent);
+    option->setObjectName(QString::fromLatin1(name));
+    option->setGeometry(box.pixels());
+    option->setFont(screenFont(QStringLiteral("Tahoma"), 9.75, true));
+    QPalette pal = option->palette();
+    pal.setColor(QPalette::WindowText, colours::kYellow);
+    option->setPalette(pal);
+    option->setFocusPolicy(Qt::NoFocus);
+    return option;
+}
+
+}  // namespace
+
+intro0::intro0(Context& context, QWidget* parent)
+    : Screen(QStringLiteral("intro0"), parent), context_(context) {
+    auto* heading = new QLabel(QStringLiteral("Brambleton"), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setGeometry(kLabel1.pixels());
+    heading->setFont(screenFont(QStringLiteral("Tahoma"), 32.25, true));
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette pal = heading->palette();
+    pal.setColor(QPalette::WindowText, colours::kYellow);
+    heading->setPalette(pal);
+
+    option1_ = soundOption(this, "Option1", QStringLiteral("Sound On"), kOption1);
+    option2_ = soundOption(this, "Option2", QStringLiteral("Sound Off"), kOption2);
+    auto* group = new QButtonGroup(this);
+    group->addButton(option1_);
+    group->addButton(option2_);
+    option1_->setChecked(true);
+    connect(option1_, &QRadioButton::clicked, this, [this] { context_.shared.soundon = 1; });
+    connect(option2_, &QRadioButton::clicked, this, [this] { context_.shared.soundon = 0; });
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(kFrame1.pixels());
+    image1_ = new PictureBox(QStringLiteral("Image1"), frame);
+    image1_->setGeometry(kImage1.pixels());
+
+    for (int i = 0; i < kEntries; ++i) {
+        const Entry& e = kEntryTable[i];
+        auto* label = new LabelButton(QStringLiteral("Label2"), i, QString::fromLatin1(e.caption), this);
+        label->setGeometry(e.box.pixels());
+        label->setFont(screenFont(QStringLiteral("Tahoma"), e.points, true));
+        if (i >= kFirstNavyEntry) label->setBackColour(colours::kNavy);
+        label->setActive(e.active);
+        connect(label, &LabelButton::clicked, this, &intro0::Label2_Click);
+        connect(label, &LabelButton::hovered, this, &intro0::Label2_MouseMove);
+        label2_[i] = label;
+    }
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(1);
+    connect(timer1_, &QTimer::timeout, this, &intro0::Timer1_Timer);
+}
+
+void intro0::load() {
+    setupform(this);
+    image1_->setPicture(context_.paths, QStringLiteral("Images\\swan1.jpg"));
+    for (QWidget* w : {static_cast<QWidget*>(option1_), static_cast<QWidget*>(option2_),
+                       findChild<QWidget*>(QStringLiteral("Frame1"))})
+        setBackground(w, colours::kScreen);
+    context_.shared.soundon = 1;
+    option1_->setChecked(true);
+    timer1_->start();
+}
+
+void intro0::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    for (LabelButton* label : label2_) label->setLit(false);
+}
+
+void intro0::Label2_MouseMove(int index) {
+    label2_[index]->setLit(true);
+}
+
+void intro0::Label2_Click(int index) {
+    if (index == kExitEntry) {
+        auto* title = qobject_cast<Titlefrm*>(context_.screens->touch(QStringLiteral("Titlefrm")));
+        if (title) title->setCommand1Caption(QStringLiteral("Cancel"));
+        context_.screens->show(QStringLiteral("Titlefrm"));
+    }
+    // The topics, teacher pages, wizard and catalogue open their screens here as those screens arrive.
+    playSound(context_, kClickSound);
+}
+
+void intro0::Timer1_Timer() {
+    readRegister(registerPath(context_.paths), context_.shared);
+    timer1_->stop();
+}
+
+}  // namespace bt

@@ -1,0 +1,44 @@
+#pragma once
+// The main menu: the topics, the teacher pages, the wizard and catalogue, the sound switch and "Exit".
+
+#include <QRadioButton>
+#include <QTimer>
+#include <array>
+
+#include "label_button.h"
+#include "screen.h"
+
+namespace bt {
+
+struct Context;
+class PictureBox;
+
+class intro0 : public Screen {
+    Q_OBJECT
+  public:
+    static constexpr int kEntries = 21;
+
+    intro0(Context& context, QWidget* parent);
+    void load() override;
+
+    LabelButton* entry(int index) const { return label2_.at(index); }
+    QRadioButton* soundOn() const { return option1_; }
+    QRadioButton* soundOff() const { return option2_; }
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void Label2_Click(int index);
+    void Label2_MouseMove(int index);
+    void Timer1_Timer();
+
+    Context& context_;
+    std::array<LabelButton*, kEntries> label2_{};
+    QRadioButton* option1_;
+    QRadioButton* option2_;
+    PictureBox* image1_;
+    QTimer* timer1_;
+};
+
+}  // namespace bt

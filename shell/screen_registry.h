@@ -1,0 +1,31 @@
+#pragma once
+// The screens by name. A screen is created (and its loading step run) the first time anything touches it,
+// and forgotten when it is unloaded, so touching it again builds it afresh. Screens reach each other only
+// through here.
+
+#include <QString>
+
+class QWidget;
+
+namespace bt {
+
+class ScreenRegistry {
+  public:
+    virtual ~ScreenRegistry() = default;
+
+    // The screen of that name, created and loaded if it is not loaded; null for a name with no screen.
+    virtual QWidget* touch(const QString& name) = 0;
+    // Touches the screen and shows it on top of all others.
+    virtual void show(const QString& name) = 0;
+    // Hides the screen without unloading it.
+    virtual void hide(const QString& name) = 0;
+    // Unloads the screen: it disappears, revealing the one beneath, and is destroyed.
+    virtual void unload(const QString& name) = 0;
+    virtual bool isLoaded(const QString& name) const = 0;
+    // The name of the visible screen on top; empty when none is shown.
+    virtual QString topMost() const = 0;
+    // Brings the backdrop host in front of every screen now shown; screens shown later lie above it.
+    virtual void showGrey() = 0;
+};
+
+}  // namespace bt
