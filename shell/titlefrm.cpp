@@ -80,8 +80,7 @@ Titlefrm::Titlefrm(Context& context, QWidget* parent)
     frame->setGeometry(kFrame1.pixels());
 
     const QString times = QStringLiteral("Times New Roman");
-    caption(frame, "Label4", QStringLiteral("Brambleton"), kLabel4, screenFont(times, 24, true), kDarkGreen)
-        ->setAlignment(Qt::AlignCenter);
+    caption(frame, "Label4", QStringLiteral("Brambleton"), kLabel4, screenFont(times, 24, true), kDarkGreen);
     picture1_ = new PictureBox(QStringLiteral("Picture1"), frame);
     picture1_->setGeometry(kPicture1.pixels());
     caption(frame, "Label1", kAuthorCredit, kLabel1, screenFont(times, 14.25), kBlue);

@@ -1,9 +1,12 @@
-#include <QBuffer>
+#include <QApplication>
 #include <QFile>
 #include <QFontInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 #include "colours.h"
@@ -12,6 +15,7 @@
 #include "label_button.h"
 #include "picture_box.h"
 #include "pictures.h"
+#include "qt_services.h"
 #include "screen.h"
 
 using namespace bt;
@@ -173,6 +177,47 @@ class TestWidgets : public QObject {
         QCOMPARE(panel->backColour(), colours::kPanel);
         QCOMPARE(withPanel.size(), QSize(800, 600));
         QVERIFY(!frame->autoFillBackground());  // only the control named Picture1
+    }
+
+    void messageBoxes_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("message") << false << QStringLiteral("OK") << QStringList{"OK"} << true;
+        QTest::newRow("confirm, OK") << true << QStringLiteral("OK") << QStringList{"OK", "Cancel"} << true;
+        QTest::newRow("confirm, Cancel")
+            << true << QStringLiteral("Cancel") << QStringList{"OK", "Cancel"} << false;
+    }
+    void messageBoxes() {
+        QFETCH(bool, confirm);
+        QFETCH(QString, press);
+        QFETCH(QStringList, buttons);
+        QFETCH(bool, answer);
+        QtDialogs dialogs;
+        QString caption, text;
+        QStringList shownButtons;
+        QTimer poll;
+        poll.setInterval(10);
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            poll.stop();
+            caption = box->windowTitle();
+            text = box->text();
+            for (QAbstractButton* b : box->buttons()) shownButtons << b->text().remove(u'&');
+            for (QAbstractButton* b : box->buttons())
+                if (b->text().remove(u'&') == press) b->click();
+        });
+        poll.start();
+        const bool result = confirm ? dialogs.confirm(QStringLiteral("Delete it?"))
+                                    : (dialogs.message(QStringLiteral("Saved.")), true);
+        QCOMPARE(caption, QStringLiteral("Brambleton"));
+        QCOMPARE(text, confirm ? QStringLiteral("Delete it?") : QStringLiteral("Saved."));
+        shownButtons.sort();
+        buttons.sort();
+        QCOMPARE(shownButtons, buttons);
+        QCOMPARE(result, answer);
     }
 
     void fontsAreTheLayoutsOwn_data() {
