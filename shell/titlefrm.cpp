@@ -1,6 +1,7 @@
 #include "titlefrm.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "colours.h"
@@ -97,6 +98,15 @@ void Titlefrm::load() {
     centreInParent(this);
     context_.screens->showGrey();
     picture1_->setPicture(context_.paths, QStringLiteral("images\\swan1.jpg"));
+}
+
+void Titlefrm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused ? focused : command1_)->click();
+        return;
+    }
+    Screen::keyPressEvent(event);
 }
 
 void Titlefrm::Command1_Click() {

@@ -22,6 +22,10 @@ class Titlefrm : public Screen {
     QPushButton* command1() const { return command1_; }
     QPushButton* command2() const { return command2_; }
 
+  protected:
+    // Enter presses the button that has the focus ("OK" at first), as in a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void Command1_Click();
     void Command2_Click();

@@ -134,6 +134,16 @@ class TestScreens : public QObject {
         QTRY_COMPARE(a->geometry(), QRect(240, 212, 800, 600));
         QTRY_COMPARE(grey.curtain()->size(), QSize(1280, 1024));
     }
+
+    void f11SwitchesFullScreen() {
+        Grey& grey = t_->program().grey();
+        screens().show(QStringLiteral("probeA"));
+        QTest::keyClick(screens().touch(QStringLiteral("probeA")),
+                        Qt::Key_F11);  // reaches the window from a screen
+        QVERIFY(grey.windowState() & Qt::WindowFullScreen);
+        QTest::keyClick(&grey, Qt::Key_F11);
+        QVERIFY(!(grey.windowState() & Qt::WindowFullScreen));
+    }
 };
 
 QTEST_MAIN(TestScreens)

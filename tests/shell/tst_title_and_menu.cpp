@@ -221,6 +221,17 @@ class TestTitleAndMenu : public QObject {
         QVERIFY(menu()->soundOn()->isChecked());
     }
 
+    void enterPressesTheFocusedButton() {
+        QVERIFY(t_->start());
+        QTest::keyClick(title(), Qt::Key_Return);  // "OK" has the focus at start
+        settle();
+        QCOMPARE(t_->screens().topMost(), QStringLiteral("intro0"));
+        QTest::mouseClick(labelOf(menu(), QStringLiteral("Label2"), 16), Qt::LeftButton);
+        title()->command2()->setFocus();
+        QTest::keyClick(title()->command2(), Qt::Key_Enter);
+        QCOMPARE(t_->ended, 1);
+    }
+
     void exitAtStartIsSilent() {
         QVERIFY(t_->start());
         QTest::mouseClick(title()->command2(), Qt::LeftButton);
