@@ -1,10 +1,12 @@
 #include "screen.h"
 
+#include <QMouseEvent>
 #include <QPalette>
 
 #include "colours.h"
+#include "fonts.h"
+#include "label_button.h"
 #include "picture_box.h"
-#include "twips.h"
 
 namespace bt {
 
@@ -13,6 +15,46 @@ Screen::Screen(const QString& name, QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Brambleton"));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+LabelButton* Screen::addButton(const QString& name, int index, const QString& caption, const TwipsBox& box,
+                               double points) {
+    auto* button = new LabelButton(name, index, caption, this);
+    button->setGeometry(box.pixels());
+    button->setFont(screenFont(QStringLiteral("Tahoma"), points, true));
+    connect(button, &LabelButton::hovered, this, [this, button] {
+        if (lightOnHover_) button->setLit(true);
+    });
+    buttons_.append(button);
+    return button;
+}
+
+void Screen::setHoverRules(bool lightOnHover, bool unlightOnBackground) {
+    lightOnHover_ = lightOnHover;
+    unlightOnBackground_ = unlightOnBackground;
+}
+
+void Screen::unlightButtons() {
+    for (LabelButton* button : buttons_) button->setLit(false);
+}
+
+void Screen::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (unlightOnBackground_) unlightButtons();
+}
+
+QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, const TwipsBox& box,
+                   const QFont& font, const QColor& colour, Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(box.pixels());
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    return label;
 }
 
 void setBackground(QWidget* widget, const QColor& colour) {

@@ -2,9 +2,15 @@
 // A screen: one fixed layout shown as a layer of the backdrop window. Its objectName is the screen's name
 // ("intro0") and its windowTitle the caption that the backdrop window takes while the screen is on top.
 
+#include <QLabel>
+#include <QList>
 #include <QWidget>
 
+#include "twips.h"
+
 namespace bt {
+
+class LabelButton;
 
 class Screen : public QWidget {
     Q_OBJECT
@@ -14,7 +20,30 @@ class Screen : public QWidget {
     // The screen's loading step. The registry calls it once, right after creating the screen and before
     // anything else touches it.
     virtual void load() {}
+
+    // The screen's label-buttons, in the order they were added.
+    const QList<LabelButton*>& buttons() const { return buttons_; }
+
+  protected:
+    // Adds a label-button in bold Tahoma (15.75 pt unless given) that follows the screen's hover rules.
+    LabelButton* addButton(const QString& name, int index, const QString& caption, const TwipsBox& box,
+                           double points = 15.75);
+    // The hover rules: a button lights while the pointer is over it; every button unlights when the pointer
+    // moves over the screen's own background. Both are on unless a screen switches them off.
+    void setHoverRules(bool lightOnHover, bool unlightOnBackground);
+    void unlightButtons();
+
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    QList<LabelButton*> buttons_;
+    bool lightOnHover_ = true;
+    bool unlightOnBackground_ = true;
 };
+
+// A caption label at a twips box, transparent, in the given font and colour; long texts wrap.
+QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, const TwipsBox& box, const QFont& font,
+                   const QColor& colour, Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop);
 
 // Prepares a full-size screen: the screen background RGB(0, 78, 152), its Picture1 panel (if it has one)
 // RGB(49, 135, 214), 800 x 600 pixels (12000 x 9000 twips), centred in its parent.

@@ -2,14 +2,24 @@
 
 #include "grey.h"
 #include "intro0.h"
+#include "multiple.h"
 #include "screens.h"
 #include "titlefrm.h"
+#include "welldone.h"
+#include "wizard.h"
+#include "worksheets.h"
+#include "wrong.h"
 
 namespace bt {
 
 void defineScreens(Screens& screens) {
-    screens.define(QStringLiteral("Titlefrm"), [](Context& c, QWidget* p) { return new Titlefrm(c, p); });
-    screens.define(QStringLiteral("intro0"), [](Context& c, QWidget* p) { return new intro0(c, p); });
+    screens.define(screen::kTitle, [](Context& c, QWidget* p) { return new Titlefrm(c, p); });
+    screens.define(screen::kMenu, [](Context& c, QWidget* p) { return new intro0(c, p); });
+    screens.define(screen::kQuiz, [](Context& c, QWidget* p) { return new multiple(c, p); });
+    screens.define(screen::kResults, [](Context& c, QWidget* p) { return new Welldone(c, p); });
+    screens.define(screen::kWrong, [](Context& c, QWidget* p) { return new Wrong(c, p); });
+    screens.define(screen::kWizard, [](Context& c, QWidget* p) { return new wizard(c, p); });
+    screens.define(screen::kCatalogue, [](Context& c, QWidget* p) { return new worksheets(c, p); });
 }
 
 Brambleton::Brambleton(ContentPaths paths, Sound& sound, Dialogs& dialogs, std::function<void()> endProgram)

@@ -66,6 +66,8 @@ static_assert(allOnScreen());
 // Entries 17 to 20 light up navy rather than black.
 constexpr int kFirstNavyEntry = 17;
 constexpr int kExitEntry = 16;
+constexpr int kWizardEntry = 17;
+constexpr int kCatalogueEntry = 18;
 
 QRadioButton* soundOption(QWidget* parent, const char* name, const QString& text, const TwipsBox& box) {
     auto* option = new QRadioButton(text, parent);
@@ -83,14 +85,8 @@ QRadioButton* soundOption(QWidget* parent, const char* name, const QString& text
 
 intro0::intro0(Context& context, QWidget* parent)
     : Screen(QStringLiteral("intro0"), parent), context_(context) {
-    auto* heading = new QLabel(QStringLiteral("Brambleton"), this);
-    heading->setObjectName(QStringLiteral("Label1"));
-    heading->setGeometry(kLabel1.pixels());
-    heading->setFont(screenFont(QStringLiteral("Tahoma"), 32.25, true));
-    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette pal = heading->palette();
-    pal.setColor(QPalette::WindowText, colours::kYellow);
-    heading->setPalette(pal);
+    addCaption(this, QStringLiteral("Label1"), QStringLiteral("Brambleton"), kLabel1,
+               screenFont(QStringLiteral("Tahoma"), 32.25, true), colours::kYellow);
 
     option1_ = soundOption(this, "Option1", QStringLiteral("Sound On"), kOption1);
     option2_ = soundOption(this, "Option2", QStringLiteral("Sound Off"), kOption2);
@@ -110,13 +106,11 @@ intro0::intro0(Context& context, QWidget* parent)
 
     for (int i = 0; i < kEntries; ++i) {
         const Entry& e = kEntryTable[i];
-        auto* label = new LabelButton(QStringLiteral("Label2"), i, QString::fromLatin1(e.caption), this);
-        label->setGeometry(e.box.pixels());
-        label->setFont(screenFont(QStringLiteral("Tahoma"), e.points, true));
+        LabelButton* label =
+            addButton(QStringLiteral("Label2"), i, QString::fromLatin1(e.caption), e.box, e.points);
         if (i >= kFirstNavyEntry) label->setBackColour(colours::kNavy);
         label->setActive(e.active);
         connect(label, &LabelButton::clicked, this, &intro0::Label2_Click);
-        connect(label, &LabelButton::hovered, this, &intro0::Label2_MouseMove);
         label2_[i] = label;
     }
 
@@ -137,22 +131,18 @@ void intro0::load() {
     timer1_->start();
 }
 
-void intro0::mouseMoveEvent(QMouseEvent* event) {
-    event->accept();
-    for (LabelButton* label : label2_) label->setLit(false);
-}
-
-void intro0::Label2_MouseMove(int index) {
-    label2_[index]->setLit(true);
-}
-
 void intro0::Label2_Click(int index) {
     if (index == kExitEntry) {
-        auto* title = qobject_cast<Titlefrm*>(context_.screens->touch(QStringLiteral("Titlefrm")));
+        auto* title = qobject_cast<Titlefrm*>(context_.screens->touch(screen::kTitle));
         if (title) title->setCommand1Caption(QStringLiteral("Cancel"));
-        context_.screens->show(QStringLiteral("Titlefrm"));
+        context_.screens->show(screen::kTitle);
+    } else if (index == kWizardEntry) {
+        context_.screens->show(screen::kWizard);
+    } else if (index == kCatalogueEntry) {
+        context_.screens->show(screen::kCatalogue);
+        context_.screens->unload(screen::kMenu);
     }
-    // The topics, teacher pages, wizard and catalogue open their screens here as those screens arrive.
+    // The topics and teacher pages open their screens here as those screens arrive.
     playSound(context_, kClickSound);
 }
 

@@ -25,12 +25,8 @@ class intro0 : public Screen {
     QRadioButton* soundOn() const { return option1_; }
     QRadioButton* soundOff() const { return option2_; }
 
-  protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-
   private:
     void Label2_Click(int index);
-    void Label2_MouseMove(int index);
     void Timer1_Timer();
 
     Context& context_;

@@ -9,6 +9,17 @@ class QWidget;
 
 namespace bt {
 
+// The screens' names.
+namespace screen {
+inline const QString kTitle = QStringLiteral("Titlefrm");
+inline const QString kMenu = QStringLiteral("intro0");
+inline const QString kQuiz = QStringLiteral("multiple");
+inline const QString kResults = QStringLiteral("Welldone");
+inline const QString kWrong = QStringLiteral("Wrong");
+inline const QString kWizard = QStringLiteral("wizard");
+inline const QString kCatalogue = QStringLiteral("worksheets");
+}  // namespace screen
+
 class ScreenRegistry {
   public:
     virtual ~ScreenRegistry() = default;

@@ -43,19 +43,6 @@ const QString kEditorCredit = QStringLiteral("Series: Brambleton Primary Science
 const QColor kDarkGreen(0, 128, 0);
 const QColor kBlue(0, 0, 255);
 
-QLabel* caption(QWidget* parent, const char* name, const QString& text, const TwipsBox& box,
-                const QFont& font, const QColor& colour) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(box.pixels());
-    label->setFont(font);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    return label;
-}
-
 QPushButton* pushButton(QWidget* parent, const char* name, const QString& text, const TwipsBox& box) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -69,8 +56,7 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& text, 
 
 }  // namespace
 
-Titlefrm::Titlefrm(Context& context, QWidget* parent)
-    : Screen(QStringLiteral("Titlefrm"), parent), context_(context) {
+Titlefrm::Titlefrm(Context& context, QWidget* parent) : Screen(screen::kTitle, parent), context_(context) {
     setWindowTitle(QStringLiteral(" "));
     setBackground(this, colours::kTitle);
     setFixedSize(px(kWidth), px(kHeight));
@@ -81,12 +67,13 @@ Titlefrm::Titlefrm(Context& context, QWidget* parent)
     frame->setGeometry(kFrame1.pixels());
 
     const QString times = QStringLiteral("Times New Roman");
-    caption(frame, "Label4", QStringLiteral("Brambleton"), kLabel4, screenFont(times, 24, true), kDarkGreen);
+    addCaption(frame, QStringLiteral("Label4"), QStringLiteral("Brambleton"), kLabel4,
+               screenFont(times, 24, true), kDarkGreen);
     picture1_ = new PictureBox(QStringLiteral("Picture1"), frame);
     picture1_->setGeometry(kPicture1.pixels());
-    caption(frame, "Label1", kAuthorCredit, kLabel1, screenFont(times, 14.25), kBlue);
-    caption(frame, "Label5", kProgrammingCredit, kLabel5, screenFont(times, 12), kBlue);
-    caption(frame, "Label3", kEditorCredit, kLabel3, screenFont(times, 12), kBlue);
+    addCaption(frame, QStringLiteral("Label1"), kAuthorCredit, kLabel1, screenFont(times, 14.25), kBlue);
+    addCaption(frame, QStringLiteral("Label5"), kProgrammingCredit, kLabel5, screenFont(times, 12), kBlue);
+    addCaption(frame, QStringLiteral("Label3"), kEditorCredit, kLabel3, screenFont(times, 12), kBlue);
     command1_ = pushButton(frame, "Command1", QStringLiteral("OK"), kCommand1);
     command2_ = pushButton(frame, "Command2", QStringLiteral("Exit"), kCommand2);
     connect(command1_, &QPushButton::clicked, this, &Titlefrm::Command1_Click);
@@ -110,8 +97,8 @@ void Titlefrm::keyPressEvent(QKeyEvent* event) {
 }
 
 void Titlefrm::Command1_Click() {
-    context_.screens->show(QStringLiteral("intro0"));
-    context_.screens->unload(QStringLiteral("Titlefrm"));
+    context_.screens->show(screen::kMenu);
+    context_.screens->unload(screen::kTitle);
     playSound(context_, kClickSound);
 }
 

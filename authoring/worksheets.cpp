@@ -1,0 +1,152 @@
+#include "worksheets.h"
+
+#include "colours.h"
+#include "context.h"
+#include "fonts.h"
+#include "multiple.h"
+#include "picture_box.h"
+#include "quiz_opener.h"
+#include "wizard.h"
+#include "worksheet_check.h"
+#include "worksheet_files.h"
+
+namespace bt {
+
+namespace {
+
+constexpr TwipsBox kLabel1{0, 0, 12000, 600};
+constexpr TwipsBox kCheck1{120, 120, 2400, 300};
+constexpr TwipsBox kCheck2{9240, 120, 2640, 300};
+constexpr TwipsBox slotBox(int i) {
+    return {i <= 12 ? 120 : 6120, 720 + 600 * ((i - 1) % 12), 5715, 375};
+}
+constexpr TwipsBox kLabel4{120, 7920, 2280, 495};
+constexpr TwipsBox kPrevious{2640, 7920, 3165, 495};
+constexpr TwipsBox kNext{6000, 7920, 3165, 495};
+constexpr TwipsBox kExit{10560, 7920, 1245, 495};
+static_assert(onScreen(kLabel1) && onScreen(kCheck1) && onScreen(kCheck2) && onScreen(slotBox(1)) &&
+              onScreen(slotBox(12)) && onScreen(slotBox(13)) && onScreen(slotBox(24)) && onScreen(kLabel4) &&
+              onScreen(kPrevious) && onScreen(kNext) && onScreen(kExit));
+
+const QColor kRed(255, 0, 0);
+
+QCheckBox* tick(QWidget* parent, const QString& name, const QString& text, const TwipsBox& box,
+                const QColor& colour) {
+    auto* check = new QCheckBox(text, parent);
+    check->setObjectName(name);
+    check->setGeometry(box.pixels());
+    check->setFont(screenFont(QStringLiteral("Tahoma"), 12, true));
+    QPalette pal = check->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    check->setPalette(pal);
+    return check;
+}
+
+}  // namespace
+
+worksheets::worksheets(Context& context, QWidget* parent)
+    : Screen(screen::kCatalogue, parent), context_(context) {
+    addCaption(this, QStringLiteral("Label1"), QStringLiteral("Worksheets Catalogue"), kLabel1,
+               screenFont(QStringLiteral("Tahoma"), 24, true), colours::kYellow);
+    check1_ =
+        tick(this, QStringLiteral("Check1"), QStringLiteral("Edit Worksheet"), kCheck1, colours::kYellow);
+    check2_ = tick(this, QStringLiteral("Check2"), QStringLiteral("Delete Worksheet"), kCheck2, kRed);
+    // The two ticks exclude each other; unticking one leaves the other as it is.
+    connect(check1_, &QCheckBox::clicked, this, [this](bool on) {
+        if (on) check2_->setChecked(false);
+    });
+    connect(check2_, &QCheckBox::clicked, this, [this](bool on) {
+        if (on) check1_->setChecked(false);
+    });
+
+    label2_[0] = addButton(QStringLiteral("Label2"), 0, QStringLiteral("Exit"), kExit);
+    for (int i = 1; i <= kSlots; ++i) {
+        label2_[i] = addButton(QStringLiteral("Label2"), i, QString(), slotBox(i), 12);
+        label2_[i]->hide();
+    }
+    for (LabelButton* b : label2_) connect(b, &LabelButton::clicked, this, &worksheets::Label2_Click);
+
+    label4_ = addCaption(this, QStringLiteral("Label4"), QStringLiteral("Page 1"), kLabel4,
+                         screenFont(QStringLiteral("Tahoma"), 15.75, true), colours::kYellow,
+                         Qt::AlignLeft | Qt::AlignVCenter);
+    // The paging links keep their background: the pointer neither lights nor unlights them.
+    const std::array<TwipsBox, 2> links{kPrevious, kNext};
+    const std::array<QString, 2> captions{QStringLiteral("<< Previous Page"), QStringLiteral("Next Page >>")};
+    for (int i = 0; i < 2; ++i) {
+        auto* link = new LabelButton(QStringLiteral("Label3"), i, captions[i], this);
+        link->setGeometry(links[i].pixels());
+        link->setFont(screenFont(QStringLiteral("Tahoma"), 15.75, true));
+        link->hide();
+        connect(link, &LabelButton::clicked, this, &worksheets::Label3_Click);
+        label3_[i] = link;
+    }
+}
+
+void worksheets::load() {
+    setupform(this);
+    readRegister(registerPath(context_.paths), context_.shared);
+    setBackground(check1_, colours::kScreen);
+    setBackground(check2_, colours::kScreen);
+    context_.shared.catalogpage = 0;
+    const CatalogPage page = catalogPage(context_.shared, 0);
+    showNames(page.names);
+    label3_[1]->setVisible(page.next);
+}
+
+void worksheets::showNames(const QStringList& names) {
+    for (int i = 1; i <= kSlots; ++i) {
+        label2_[i]->setCaption(i <= names.size() ? names[i - 1] : QString());
+        label2_[i]->setVisible(i <= names.size());
+    }
+}
+
+void worksheets::workpage() {
+    const CatalogPage page = catalogPage(context_.shared, context_.shared.catalogpage);
+    showNames(page.names);
+    label3_[0]->setVisible(page.previous);
+    label3_[1]->setVisible(page.next);
+    label4_->setText(page.caption);
+}
+
+void worksheets::Label3_Click(int index) {
+    int& page = context_.shared.catalogpage;
+    page = qBound(0, page + (index == 0 ? -1 : 1), CatalogPage::kLastPage);
+    workpage();
+    playSound(context_, kClickSound);
+}
+
+void worksheets::Label2_Click(int index) {
+    // On this screen the click sounds before the action.
+    playSound(context_, kClickSound);
+    if (index == 0) {
+        context_.screens->show(screen::kMenu);
+        context_.screens->unload(screen::kCatalogue);
+        return;
+    }
+    if (!openName(label2_[index]->caption())) context_.dialogs->message(kCorrupted);
+}
+
+bool worksheets::openName(const QString& name) {
+    SharedValues& m = context_.shared;
+    if (!readWorksheetFile(
+            context_.paths.resolve(QStringLiteral("multiple/") + name + QStringLiteral(".txt")), m))
+        return false;
+    if (check1_->isChecked()) {
+        auto* editor = qobject_cast<wizard*>(context_.screens->touch(screen::kWizard));
+        if (!editor) return false;
+        editor->fillFrom(m);
+        context_.screens->show(screen::kWizard);
+        return true;
+    }
+    if (!check2_->isChecked()) return showQuiz(context_, QStringLiteral("images\\swan1.jpg"));
+
+    if (!context_.dialogs->confirm(QStringLiteral("Are you sure that you want to delete the worksheet ") +
+                                   name + QLatin1Char('?')))
+        return true;
+    m.deletename = name;
+    if (!delworksheet(registerPath(context_.paths), m)) return false;
+    showNames(catalogPage(m, m.catalogpage).names);
+    return true;
+}
+
+}  // namespace bt

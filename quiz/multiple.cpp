@@ -1,0 +1,176 @@
+#include "multiple.h"
+
+#include "colours.h"
+#include "context.h"
+#include "fonts.h"
+#include "large_indicators.h"
+#include "marking.h"
+#include "picture_box.h"
+#include "welldone.h"
+#include "wrong.h"
+
+namespace bt {
+
+namespace {
+
+constexpr TwipsBox kLabel1{120, 120, 6240, 900};
+constexpr TwipsBox kPicture1{6840, 240, 855, 615};
+constexpr TwipsBox kLabel5{120, 1200, 6465, 585};
+constexpr TwipsBox kLabel6{120, 1920, 6465, 705};
+constexpr TwipsBox kLabel4{360, 3240, 5415, 615};
+constexpr TwipsBox kLabel2{960, 3960, 9840, 1455};
+constexpr std::array<TwipsBox, 5> kOption1{{
+    {},
+    {2400, 5400, 6975, 525},
+    {2400, 6000, 6975, 525},
+    {2400, 6600, 6975, 525},
+    {2400, 7200, 6975, 525},
+}};
+constexpr std::array<TwipsBox, 4> kLabel3{{
+    {2040, 7920, 3765, 495},   // << Previous Question
+    {6000, 7920, 3765, 495},   // Next Question >> / Check Score >>
+    {10560, 7920, 1245, 495},  // Exit
+    {7920, 1920, 3045, 495},   // Print Worksheet
+}};
+static_assert(onScreen(kLabel1) && onScreen(kPicture1) && onScreen(kLabel5) && onScreen(kLabel6) &&
+              onScreen(kLabel4) && onScreen(kLabel2) && onScreen(kOption1[1]) && onScreen(kOption1[4]) &&
+              onScreen(kLabel3[0]) && onScreen(kLabel3[1]) && onScreen(kLabel3[2]) && onScreen(kLabel3[3]));
+
+constexpr int kPrevious = 0;
+constexpr int kNext = 1;
+constexpr int kExit = 2;
+constexpr int kPrint = 3;
+constexpr int kNoAnswer = 5;
+
+const QColor kGreen(0, 255, 0);
+const QColor kLightBlue(128, 128, 255);
+const QString kTypekey = QStringLiteral("wav\\typekey.wav");
+
+}  // namespace
+
+multiple::multiple(Context& context, QWidget* parent) : Screen(screen::kQuiz, parent), context_(context) {
+    const QString times = QStringLiteral("Times New Roman");
+    addCaption(this, QStringLiteral("Label1"), QStringLiteral("Multiple Choice"), kLabel1,
+               screenFont(QStringLiteral("Tahoma"), 36, true), colours::kYellow);
+    picture1_ = new PictureBox(QStringLiteral("Picture1"), this);
+    picture1_->setGeometry(kPicture1.pixels());
+    label5_ = addCaption(this, QStringLiteral("Label5"), QString(), kLabel5, screenFont(times, 24), kGreen);
+    label6_ =
+        addCaption(this, QStringLiteral("Label6"), QString(), kLabel6, screenFont(times, 24), kLightBlue);
+    label4_ = addCaption(this, QStringLiteral("Label4"), QString(), kLabel4, screenFont(times, 24),
+                         colours::kYellow, Qt::AlignLeft | Qt::AlignTop);
+    label2_ = addCaption(this, QStringLiteral("Label2"), QString(), kLabel2, screenFont(times, 30),
+                         colours::kYellow);
+
+    group_ = new QButtonGroup(this);
+    for (int i = 1; i <= kNoAnswer; ++i) {
+        auto* option = new QRadioButton(this);
+        option->setObjectName(QStringLiteral("Option1"));
+        option->setProperty("index", i);
+        option->setFont(screenFont(times, 20.25));
+        option->setStyle(largeIndicatorStyle());
+        QPalette pal = option->palette();
+        pal.setColor(QPalette::WindowText, colours::kYellow);
+        option->setPalette(pal);
+        group_->addButton(option, i);
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) Option1_Click();
+        });
+        option1_[i] = option;
+    }
+    for (int i = 1; i <= 4; ++i) option1_[i]->setGeometry(kOption1[i].pixels());
+    // The "no answer" choice is never seen: selecting it is how the screen clears the pupil's choice.
+    option1_[kNoAnswer]->hide();
+
+    const std::array<QString, 4> captions{QStringLiteral("<< Previous Question"),
+                                          QStringLiteral("Next Question >>"), QStringLiteral("Exit"),
+                                          QStringLiteral("Print Worksheet")};
+    for (int i = 0; i < 4; ++i) {
+        label3_[i] = addButton(QStringLiteral("Label3"), i, captions[i], kLabel3[i]);
+        connect(label3_[i], &LabelButton::clicked, this, &multiple::Label3_Click);
+    }
+    label3_[kPrevious]->hide();
+}
+
+void multiple::load() {
+    setupform(this);
+    SharedValues& m = context_.shared;
+    m.score = 0;
+    m.outof = 10;
+    m.questnum = 1;
+    m.marks.fill(0);
+    option1_[kNoAnswer]->move(picture1_->pos() + QPoint(px(240), px(240)));
+    for (int i = 1; i <= 4; ++i) setBackground(option1_[i], colours::kScreen);
+    label6_->setText(m.worktitle);
+    showquest();
+}
+
+void multiple::showquest() {
+    const SharedValues& m = context_.shared;
+    option1_[kNoAnswer]->setChecked(true);
+    label3_[kPrevious]->show();
+    label3_[kNext]->setCaption(QStringLiteral("Next Question >>"));
+    label4_->setText(questionCaption(m.questnum));
+    label2_->setText(m.questtext[m.questnum]);
+    const std::array<const QString*, 5> answers{nullptr, &m.answera[m.questnum], &m.answerb[m.questnum],
+                                                &m.answerc[m.questnum], &m.answerd[m.questnum]};
+    for (int i = 1; i <= 4; ++i) option1_[i]->setText(*answers[i]);
+    if (m.questnum == 1) label3_[kPrevious]->hide();
+    if (m.questnum == kQuestions) label3_[kNext]->setCaption(QStringLiteral("Check Score >>"));
+    // Takes the keyboard focus off the visible answers.
+    setFocus(Qt::OtherFocusReason);
+}
+
+void multiple::Option1_Click() {
+    playSound(context_, kTypekey);
+}
+
+void multiple::Label3_Click(int index) {
+    switch (index) {
+        case kPrevious:
+            context_.shared.questnum -= 1;
+            showquest();
+            break;
+        case kNext:
+            nextQuestion();
+            break;
+        case kExit:
+            context_.screens->unload(screen::kQuiz);
+            break;
+        case kPrint:
+            // Worksheet printing arrives with the printer service.
+            break;
+    }
+    playSound(context_, kClickSound);
+}
+
+void multiple::nextQuestion() {
+    SharedValues& m = context_.shared;
+    m.marks[m.questnum] =
+        markAnswer(m.correctanswer[m.questnum], group_->checkedId() == kNoAnswer ? 0 : group_->checkedId());
+    m.questnum += 1;
+    if (m.questnum < kQuestions + 1)
+        showquest();
+    else
+        markTheQuiz();
+}
+
+void multiple::markTheQuiz() {
+    SharedValues& m = context_.shared;
+    const QuizMarks marked = markQuiz(m);
+    m.score = marked.score;
+
+    auto* wrong = qobject_cast<Wrong*>(context_.screens->touch(screen::kWrong));
+    if (wrong) {
+        for (int w = 0; w < marked.wrongLines.size(); ++w) wrong->setLine(w, marked.wrongLines[w]);
+        wrong->setTitle(label6_->text());
+    }
+    m.certtitle = label5_->text();
+
+    if (auto* results = qobject_cast<Welldone*>(context_.screens->touch(screen::kResults)))
+        results->showQuizHandover();
+    context_.screens->show(screen::kResults);
+    context_.screens->unload(screen::kQuiz);
+}
+
+}  // namespace bt

@@ -1,0 +1,61 @@
+#include "wrong.h"
+
+#include "colours.h"
+#include "context.h"
+#include "fonts.h"
+
+namespace bt {
+
+namespace {
+
+// The title and the lines are stored 12000 twips wide from their left edges, running past the screen's
+// right edge; the boxes here end at the edge, which is all that ever shows.
+constexpr TwipsBox kLabel6{0, 120, 12000, 540};
+constexpr TwipsBox kLabel4{240, 960, 11760, 540};
+constexpr TwipsBox lineBox(int i) {
+    return {120, 1680 + 600 * i, 11880, 540};
+}
+constexpr TwipsBox kLabel5{0, 7920, 12000, 540};
+constexpr TwipsBox kExit{10560, 7920, 1245, 495};
+static_assert(onScreen(kLabel6) && onScreen(kLabel4) && onScreen(lineBox(0)) && onScreen(lineBox(9)) &&
+              onScreen(kLabel5) && onScreen(kExit));
+
+}  // namespace
+
+Wrong::Wrong(Context& context, QWidget* parent) : Screen(screen::kWrong, parent), context_(context) {
+    const QString tahoma = QStringLiteral("Tahoma");
+    label6_ = addCaption(this, QStringLiteral("Label6"), QString(), kLabel6, screenFont(tahoma, 20.25, true),
+                         colours::kYellow);
+    addCaption(this, QStringLiteral("Label4"),
+               QStringLiteral("You answered the following questions incorrectly."), kLabel4,
+               screenFont(tahoma, 15.75, true), colours::kYellow, Qt::AlignLeft | Qt::AlignTop);
+    for (int i = 0; i < kLines; ++i) {
+        label2_[i] = addCaption(this, QStringLiteral("Label2"), QString(), lineBox(i),
+                                screenFont(tahoma, 15.75, true), Qt::white, Qt::AlignLeft | Qt::AlignTop);
+        label2_[i]->setProperty("index", i);
+        label2_[i]->hide();
+    }
+    addCaption(this, QStringLiteral("Label5"), QStringLiteral("Read the Key Facts and try again."), kLabel5,
+               screenFont(tahoma, 20.25, true), colours::kYellow);
+    // The notice's one button neither lights nor darkens with the pointer, and plays no sound.
+    setHoverRules(false, false);
+    exit_ = addButton(QStringLiteral("Label3"), 1, QStringLiteral("Exit"), kExit);
+    connect(exit_, &LabelButton::clicked, this, &Wrong::Label3_Click);
+}
+
+void Wrong::load() {
+    setupform(this);
+}
+
+void Wrong::setLine(int w, const QString& text) {
+    if (w < 0 || w >= kLines) return;
+    label2_[w]->setText(text);
+    label2_[w]->show();
+}
+
+void Wrong::Label3_Click(int) {
+    context_.screens->unload(screen::kResults);
+    context_.screens->unload(screen::kWrong);
+}
+
+}  // namespace bt

@@ -1,0 +1,165 @@
+#include "welldone.h"
+
+#include <QDateTime>
+#include <QRandomGenerator>
+
+#include "colours.h"
+#include "context.h"
+#include "fonts.h"
+#include "picture_box.h"
+#include "result_words.h"
+
+namespace bt {
+
+namespace {
+
+constexpr TwipsBox kLabel4{0, 120, 12000, 900};
+constexpr TwipsBox kReview{240, 1800, 3765, 495};
+constexpr TwipsBox kPicture1{5880, 1440, 4800, 3600};
+constexpr TwipsBox kLabel1{0, 5400, 12000, 855};
+constexpr TwipsBox kLabel5{1680, 6000, 8640, 1335};
+constexpr TwipsBox kLabel6{0, 6240, 12000, 855};
+constexpr TwipsBox kText1{3120, 6600, 5760, 615};
+constexpr TwipsBox kLabel2{3120, 7440, 5775, 855};
+constexpr TwipsBox kExit{10560, 7920, 1245, 495};
+static_assert(onScreen(kLabel4) && onScreen(kReview) && onScreen(kPicture1) && onScreen(kLabel1) &&
+              onScreen(kLabel5) && onScreen(kLabel6) && onScreen(kText1) && onScreen(kLabel2) &&
+              onScreen(kExit));
+
+constexpr int kAction = 0;
+constexpr int kExitButton = 1;
+constexpr int kNameLength = 25;
+
+// A generator seeded afresh from the clock, as each draw asks.
+QRandomGenerator clockSeeded() {
+    return QRandomGenerator(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()) ^
+                            static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() >> 32));
+}
+
+}  // namespace
+
+Welldone::Welldone(Context& context, QWidget* parent) : Screen(screen::kResults, parent), context_(context) {
+    setWindowTitle(QStringLiteral("Well Done!"));
+    const QString times = QStringLiteral("Times New Roman");
+    addCaption(this, QStringLiteral("Label4"), QStringLiteral("Well Done!"), kLabel4,
+               screenFont(QStringLiteral("Tahoma"), 36, true), colours::kYellow);
+    picture1_ = new PictureBox(QStringLiteral("Picture1"), this);
+    picture1_->setGeometry(kPicture1.pixels());
+    label1_ = addCaption(this, QStringLiteral("Label1"),
+                         QStringLiteral("Excellent work you have completed this task successfully"), kLabel1,
+                         screenFont(times, 24), colours::kYellow);
+    label5_ = addCaption(this, QStringLiteral("Label5"), QString(), kLabel5, screenFont(times, 24),
+                         colours::kYellow);
+    label5_->hide();
+    label6_ = addCaption(this, QStringLiteral("Label6"), QStringLiteral("Read the Key Facts and try again."),
+                         kLabel6, screenFont(times, 24), colours::kYellow);
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(kText1.pixels());
+    text1_->setFont(screenFont(times, 24));
+    text1_->setMaxLength(kNameLength);
+    text1_->hide();
+    label2_ = addCaption(this, QStringLiteral("Label2"),
+                         QStringLiteral("Enter your name in the box above before printing your certificate"),
+                         kLabel2, screenFont(times, 18), colours::kYellow);
+    label2_->hide();
+
+    label3_[kAction] =
+        addButton(QStringLiteral("Label3"), kAction, QStringLiteral("Check Wrong Answers"), kReview);
+    label3_[kAction]->hide();
+    label3_[kExitButton] = addButton(QStringLiteral("Label3"), kExitButton, QStringLiteral("Exit"), kExit);
+    for (LabelButton* b : label3_) {
+        b->setLit(false);  // drawn as plain text and border until the start-up chain lights them
+        connect(b, &LabelButton::clicked, this, &Welldone::Label3_Click);
+    }
+
+    auto oneShot = [this](const char* name, int ms, void (Welldone::*handler)()) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QString::fromLatin1(name));
+        timer->setInterval(ms);
+        connect(timer, &QTimer::timeout, this, handler);
+        return timer;
+    };
+    timer1_ = oneShot("Timer1", 1, &Welldone::Timer1_Timer);
+    timer2_ = oneShot("Timer2", 10, &Welldone::Timer2_Timer);
+    timer3_ = oneShot("Timer3", 1, &Welldone::Timer3_Timer);
+}
+
+void Welldone::load() {
+    setupform(this);
+    const SharedValues& m = context_.shared;
+    const ResultWords words = resultWords(m.score, m.outof);
+    switch (words.kind) {
+        case ResultWords::Kind::Perfect:
+            label1_->setText(words.label1);
+            label6_->hide();
+            label3_[kAction]->setCaption(words.action);
+            label3_[kAction]->show();
+            text1_->show();
+            label2_->show();
+            break;
+        case ResultWords::Kind::Close:
+        case ResultWords::Kind::Other:
+            label1_->setText(words.label1);
+            label5_->setText(words.label5);
+            label3_[kAction]->setCaption(words.action);
+            break;
+        case ResultWords::Kind::Design:
+            break;
+    }
+    timer1_->start();
+}
+
+void Welldone::showQuizHandover() {
+    label6_->hide();
+    label5_->show();
+    label3_[kAction]->show();
+}
+
+void Welldone::Timer1_Timer() {
+    QRandomGenerator random = clockSeeded();
+    picture1_->setPicture(context_.paths, resultPicture(random.generateDouble()));
+    timer1_->stop();
+    timer2_->start();
+}
+
+void Welldone::Timer2_Timer() {
+    if (text1_->isVisible()) text1_->setFocus(Qt::OtherFocusReason);
+    timer2_->stop();
+    for (LabelButton* b : label3_) b->setLit(true);
+    timer3_->start();
+}
+
+void Welldone::Timer3_Timer() {
+    QRandomGenerator random = clockSeeded();
+    if (context_.shared.soundon == 1) {
+        const QString sound = resultSound(context_.shared.score, random.generateDouble());
+        if (!sound.isEmpty()) context_.sound->play(sound);
+    }
+    timer3_->stop();
+}
+
+void Welldone::Label3_Click(int index) {
+    const SharedValues& m = context_.shared;
+    if (index == kAction && m.score == m.outof) {
+        try {
+            Printpage();
+        } catch (...) {
+            context_.dialogs->message(QStringLiteral("Printing has been cancelled."));
+        }
+        return;  // no click after printing
+    }
+    if (index == kAction) {
+        context_.screens->show(screen::kWrong);
+    } else {
+        context_.screens->unload(screen::kWrong);
+        context_.screens->unload(screen::kResults);
+    }
+    playSound(context_, kClickSound);
+}
+
+void Welldone::Printpage() {
+    context_.dialogs->message(QStringLiteral("There was a problem printing to your printer."));
+}
+
+}  // namespace bt

@@ -1,0 +1,57 @@
+#pragma once
+// The results screen that every activity ends on: the score in words, a random animal picture, a sound
+// chosen by the score, and "Print Certificate" after full marks or "Check Wrong Answers" after a quiz.
+//
+// The activity sets score and outof before the first touch; loading reads them. Three one-shot timers then
+// run once each: the picture (1 ms), the name box's focus and the lit buttons (10 ms), the sound (1 ms).
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <array>
+
+#include "label_button.h"
+#include "screen.h"
+
+namespace bt {
+
+struct Context;
+class PictureBox;
+
+class Welldone : public Screen {
+    Q_OBJECT
+  public:
+    Welldone(Context& context, QWidget* parent);
+    void load() override;
+
+    // What the quiz changes after marking: the hint line replaces "Read the Key Facts and try again.", and
+    // the action button shows.
+    void showQuizHandover();
+
+    LabelButton* button(int index) const { return label3_.at(index); }
+    QLabel* label(const QString& name) const { return findChild<QLabel*>(name); }
+    QLineEdit* nameBox() const { return text1_; }
+    PictureBox* picture() const { return picture1_; }
+
+  private:
+    void Label3_Click(int index);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    // Prints the certificate; until the printer service arrives it reports that printing failed.
+    void Printpage();
+
+    Context& context_;
+    QLabel* label1_;
+    QLabel* label5_;
+    QLabel* label6_;
+    QLabel* label2_;
+    QLineEdit* text1_;
+    PictureBox* picture1_;
+    std::array<LabelButton*, 2> label3_{};
+    QTimer* timer1_;
+    QTimer* timer2_;
+    QTimer* timer3_;
+};
+
+}  // namespace bt
