@@ -42,8 +42,9 @@ class Screen : public QWidget {
 };
 
 // A caption label at a twips box, transparent, in the given font and colour; long texts wrap.
-QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, const TwipsBox& box, const QFont& font,
-                   const QColor& colour, Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop);
+QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, const TwipsBox& box,
+                   const QFont& font, const QColor& colour,
+                   Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop);
 
 // Prepares a full-size screen: the screen background RGB(0, 78, 152), its Picture1 panel (if it has one)
 // RGB(49, 135, 214), 800 x 600 pixels (12000 x 9000 twips), centred in its parent.

@@ -1,10 +1,14 @@
 #include "brambleton.h"
 
+#include "board_screen.h"
 #include "grey.h"
+#include "guide.h"
 #include "intro0.h"
 #include "multiple.h"
 #include "screens.h"
+#include "teacher.h"
 #include "titlefrm.h"
+#include "topic_page.h"
 #include "welldone.h"
 #include "wizard.h"
 #include "worksheets.h"
@@ -20,6 +24,15 @@ void defineScreens(Screens& screens) {
     screens.define(screen::kWrong, [](Context& c, QWidget* p) { return new Wrong(c, p); });
     screens.define(screen::kWizard, [](Context& c, QWidget* p) { return new wizard(c, p); });
     screens.define(screen::kCatalogue, [](Context& c, QWidget* p) { return new worksheets(c, p); });
+    screens.define(QStringLiteral("teacher"), [](Context& c, QWidget* p) { return new teacher(c, p); });
+    screens.define(QStringLiteral("guide"), [](Context& c, QWidget* p) { return new guide(c, p); });
+    for (const Topic* topic : {&partsTopic(), &localityTopic()})
+        screens.define(QString::fromLatin1(topic->screen),
+                       [topic](Context& c, QWidget* p) { return new TopicPage(c, *topic, p); });
+    for (const BoardLayout* layout :
+         {&partslabLayout(), &localitylabLayout(), &partsordLayout(), &localityordLayout()})
+        screens.define(QString::fromLatin1(layout->screen),
+                       [layout](Context& c, QWidget* p) { return new BoardScreen(c, *layout, p); });
 }
 
 Brambleton::Brambleton(ContentPaths paths, Sound& sound, Dialogs& dialogs, std::function<void()> endProgram)

@@ -8,7 +8,9 @@
 #include "colours.h"
 #include "context.h"
 #include "fonts.h"
+#include "guide.h"
 #include "picture_box.h"
+#include "teacher.h"
 #include "titlefrm.h"
 #include "twips.h"
 #include "worksheet_files.h"
@@ -65,7 +67,12 @@ static_assert(allOnScreen());
 
 // Entries 17 to 20 light up navy rather than black.
 constexpr int kFirstNavyEntry = 17;
+constexpr int kPartsEntry = 1;
+constexpr int kLocalityEntry = 10;
+constexpr int kIntroductionEntry = 15;
 constexpr int kExitEntry = 16;
+constexpr int kAcknowledgmentsEntry = 19;
+constexpr int kGuideEntry = 20;
 constexpr int kWizardEntry = 17;
 constexpr int kCatalogueEntry = 18;
 
@@ -141,8 +148,18 @@ void intro0::Label2_Click(int index) {
     } else if (index == kCatalogueEntry) {
         context_.screens->show(screen::kCatalogue);
         context_.screens->unload(screen::kMenu);
+    } else if (index == kPartsEntry) {
+        context_.screens->show(QStringLiteral("parts"));
+    } else if (index == kLocalityEntry) {
+        context_.screens->show(QStringLiteral("locality"));
+    } else if (index == kIntroductionEntry) {
+        openTeacherPage(context_, QStringLiteral("wmf\\introduction.wmf"),
+                        QStringLiteral("wmf2\\introduction.wmf"));
+    } else if (index == kAcknowledgmentsEntry) {
+        openAcknowledgments(context_);
+    } else if (index == kGuideEntry) {
+        openGuide(context_);
     }
-    // The topics and teacher pages open their screens here as those screens arrive.
     playSound(context_, kClickSound);
 }
 

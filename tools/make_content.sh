@@ -4,6 +4,7 @@
 #   pictures    tools/images/*.py write generated SVGs, then
 #               tools/images/make_images.sh     content/images/*.jpg
 #   logo        tools/logo/make_logo.sh         content/logo/
+#   pages       tools/pages/make_pages.py       content/wmf/*.wmf, content/wmf2/*.wmf
 #   sounds      tools/sounds/make_sounds.py     content/wav/*.wav
 #   worksheets  tools/worksheets/check_worksheet.py checks every
 #               content/multiple/*.txt except track.txt (they are written
@@ -41,6 +42,9 @@ sh "$tools/images/make_images.sh"
 
 echo "== Logo"
 sh "$tools/logo/make_logo.sh"
+
+echo "== Teacher pages"
+python3 "$tools/pages/make_pages.py"
 
 echo "== Sounds"
 python3 "$tools/sounds/make_sounds.py"

@@ -9,6 +9,7 @@
 #include <QtEndian>
 
 #include "content_paths.h"
+#include "metafile.h"
 #include "pictures.h"
 
 using namespace bt;
@@ -97,6 +98,26 @@ class TestContent : public QObject {
         const QImage image = loadPicture(kContent, path);
         QVERIFY2(!image.isNull(), qPrintable(path));
         QVERIFY(image.width() >= 16 && image.height() >= 16);
+    }
+
+    void pagesParse_data() {
+        QTest::addColumn<QString>("path");
+        const QStringList paths = namedPaths(QStringLiteral("wmf|wmf2"));
+        QVERIFY(paths.size() >= 18);
+        for (const QString& p : paths) QTest::newRow(qPrintable(p)) << p;
+    }
+    void pagesParse() {
+        QFETCH(QString, path);
+        QString why;
+        const std::optional<Metafile> page = Metafile::load(kContent.resolve(path), &why);
+        QVERIFY2(page, qPrintable(path + QStringLiteral(": ") + why));
+        // Screen pages fit beside the buttons; print pages fit an A4 page at 1000, 1000 twips.
+        const QSize size = page->size();
+        if (path.startsWith(QLatin1String("wmf\\")))
+            QVERIFY2(size.width() <= 696 && size.height() <= 528,
+                     qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+        else
+            QVERIFY(size.width() <= 700 && size.height() <= 1050);
     }
 
     void soundsArePcm_data() {

@@ -7,12 +7,17 @@
 //   brambleton_preview wizard [filled]           the wizard, empty or filled with the plant quiz
 //   brambleton_preview catalogue <names>         the catalogue over a register of that many made-up names
 //                                                (this writes the build folder's register)
+//   brambleton_preview topic <parts|locality> [button]  a topic page, or what one of its buttons opens
+//   brambleton_preview board <screen> [solved]   an activity, at the start or with every label placed
+//   brambleton_preview guide [page]              the teacher's guide at a page
 
 #include <QRadioButton>
 #include <QStringList>
 #include <QTimer>
 
+#include "board_screen.h"
 #include "brambleton.h"
+#include "guide.h"
 #include "intro0.h"
 #include "multiple.h"
 #include "quiz_opener.h"
@@ -20,6 +25,7 @@
 #include "screens.h"
 #include "text_file.h"
 #include "titlefrm.h"
+#include "topic_page.h"
 #include "welldone.h"
 #include "wizard.h"
 #include "worksheet_files.h"
@@ -67,10 +73,51 @@ void arrange(Brambleton& program, const QStringList& args) {
         empty.writeNumber(0);
         empty.commit(registerPath(c.paths));
         for (int i = 0; i < args.value(2).toInt(); ++i)
-            trackworksheets(registerPath(c.paths),
-                            QStringLiteral("%1 (Year %2)").arg(QString::fromLatin1(kTopics[i % 7])).arg(3 + i / 7),
-                            c.shared);
+            trackworksheets(
+                registerPath(c.paths),
+                QStringLiteral("%1 (Year %2)").arg(QString::fromLatin1(kTopics[i % 7])).arg(3 + i / 7),
+                c.shared);
         Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))->entry(18)->clicked(18);
+        return;
+    }
+    if (what == QLatin1String("topic")) {
+        const QString topic = args.value(2, QStringLiteral("parts"));
+        Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))
+            ->entry(topic == QLatin1String("parts") ? 1 : 10)
+            ->clicked(0);
+        if (args.size() > 3) {
+            auto* page = qobject_cast<TopicPage*>(c.screens->touch(topic));
+            Q_EMIT page->button(args.value(3).toInt())->clicked(args.value(3).toInt());
+        }
+        return;
+    }
+    if (what == QLatin1String("board")) {
+        const QString name = args.value(2, QStringLiteral("partslab"));
+        const bool plants = name.startsWith(QLatin1String("parts"));
+        Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))->entry(plants ? 1 : 10)->clicked(0);
+        auto* page = qobject_cast<TopicPage*>(
+            c.screens->touch(plants ? QStringLiteral("parts") : QStringLiteral("locality")));
+        const int button = name.endsWith(QLatin1String("lab")) ? 1 : 3;
+        Q_EMIT page->button(button)->clicked(button);
+        if (args.value(3) == QLatin1String("solved")) {
+            // Drags every label onto its own box, as a pupil would.
+            auto* board = qobject_cast<BoardScreen*>(c.screens->touch(name));
+            for (int k = 0; k < board->board().size(); ++k) {
+                const BoardPoint at = board->board().label(k);
+                const BoardBox& box = board->board().target(k);
+                const float w = board->board().labelWidth(), h = board->board().labelHeight();
+                Q_EMIT board->label(k)->dragged(
+                    k, Qt::LeftButton,
+                    QPointF((box.left - at.x + w / 2) / 15.0, (box.top - at.y + h / 2) / 15.0));
+                Q_EMIT board->label(k)->released(k);
+            }
+        }
+        return;
+    }
+    if (what == QLatin1String("guide")) {
+        Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))->entry(20)->clicked(20);
+        auto* g = qobject_cast<guide*>(c.screens->touch(QStringLiteral("guide")));
+        for (int p = 1; p < args.value(2, QStringLiteral("1")).toInt(); ++p) Q_EMIT g->button(2)->clicked(2);
         return;
     }
     if (what == QLatin1String("handover")) {

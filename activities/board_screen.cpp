@@ -1,0 +1,166 @@
+#include "board_screen.h"
+
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "colours.h"
+#include "context.h"
+#include "fonts.h"
+#include "picture_box.h"
+
+namespace bt {
+
+namespace {
+
+constexpr TwipsBox kExit{10560, 7920, 1245, 495};
+constexpr TwipsBox kStartAgain{3360, 7920, 2565, 495};
+constexpr TwipsBox kCheckScore{6000, 7920, 2565, 495};
+constexpr int kExitIndex = 0;
+constexpr int kStartAgainIndex = 1;
+constexpr int kCheckScoreIndex = 2;
+
+const QString kThud = QStringLiteral("wav\\thud3.wav");
+
+// A box's outline: a bordered, transparent rectangle.
+QFrame* outline(QWidget* parent, const QString& name, int index, const TwipsBox& box) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setProperty("index", index);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(1);
+    QPalette pal = frame->palette();
+    pal.setColor(QPalette::WindowText, Qt::black);
+    frame->setPalette(pal);
+    frame->setGeometry(box.pixels());
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return frame;
+}
+
+QPoint pixelsOf(BoardPoint p) {
+    return QPoint(qRound(p.x / kTwipsPerPixel), qRound(p.y / kTwipsPerPixel));
+}
+
+}  // namespace
+
+DragLabel::DragLabel(int index, const QString& text, bool wrap, QWidget* parent)
+    : QWidget(parent), index_(index), text_(text), wrap_(wrap) {
+    setObjectName(QStringLiteral("Label2"));
+    setProperty("index", index);
+    setAccessibleName(text);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // it paints every pixel: nothing beneath needs drawing first
+    setCursor(Qt::OpenHandCursor);
+}
+
+void DragLabel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    p.setPen(QColor(0, 0, 0));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(colours::kYellow);
+    p.setFont(font());
+    p.drawText(rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | (wrap_ ? Qt::TextWordWrap : 0), text_);
+}
+
+void DragLabel::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    Q_EMIT dragged(index_, event->buttons(), event->position());
+}
+
+void DragLabel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    Q_EMIT released(index_);
+}
+
+BoardScreen::BoardScreen(Context& context, const BoardLayout& layout, QWidget* parent)
+    : Screen(QString::fromLatin1(layout.screen), parent),
+      context_(context),
+      layout_(layout),
+      board_(boardOf(layout)) {
+    for (const BoardCaption& c : layout.captions) {
+        const QFont font = c.serif ? screenFont(QStringLiteral("Times New Roman"), c.points)
+                                   : screenFont(QStringLiteral("Tahoma"), c.points, true);
+        QLabel* label = addCaption(this, QString::fromLatin1(c.name), QString::fromLatin1(c.text), c.box,
+                                   font, QColor(c.red, c.green, c.blue), Qt::Alignment(c.align));
+        if (c.index >= 0) label->setProperty("index", c.index);
+        if (!title_) title_ = label;  // the title comes first
+    }
+    for (int i = 0; i < int(layout.pictures.size()); ++i) {
+        auto* picture = new PictureBox(QStringLiteral("Image1"), this);
+        picture->setProperty("index", i);
+        picture->setGeometry(layout.pictures[i].box.pixels());
+    }
+    const QFont labelFont = screenFont(QStringLiteral("Tahoma"), layout.labelPoints, true);
+    for (int i = 0; i < board_.size(); ++i) {
+        const BoardBox& t = board_.target(i);
+        targets_.push_back(outline(this, QStringLiteral("Label1"), i,
+                                   {int(t.left), int(t.top), layout.labelWidth, layout.labelHeight}));
+        const BoardBox& h = board_.home(i);
+        homes_.push_back(outline(this, QStringLiteral("Label4"), i,
+                                 {int(h.left), int(h.top), int(h.width), int(h.height)}));
+    }
+    // The labels lie above the pictures and boxes.
+    for (int i = 0; i < board_.size(); ++i) {
+        auto* label = new DragLabel(i, QString::fromLatin1(layout.items[i].answer), layout.wrap, this);
+        label->setFont(labelFont);
+        label->resize(px(layout.labelWidth), px(layout.labelHeight));
+        connect(label, &DragLabel::dragged, this, &BoardScreen::Label2_MouseMove);
+        connect(label, &DragLabel::released, this, &BoardScreen::Label2_MouseUp);
+        labels_.push_back(label);
+        moveLabel(i);
+    }
+    buttons_.push_back(addButton(QStringLiteral("Label3"), kExitIndex, QStringLiteral("Exit"), kExit));
+    buttons_.push_back(
+        addButton(QStringLiteral("Label3"), kStartAgainIndex, QStringLiteral("Start Again"), kStartAgain));
+    buttons_.push_back(
+        addButton(QStringLiteral("Label3"), kCheckScoreIndex, QStringLiteral("Check Score"), kCheckScore));
+    buttons_[kCheckScoreIndex]->hide();
+    for (LabelButton* b : buttons_) connect(b, &LabelButton::clicked, this, &BoardScreen::Label3_Click);
+}
+
+void BoardScreen::load() {
+    setupform(this);
+    context_.shared.outof = board_.size();
+    const auto pictures = findChildren<PictureBox*>(QStringLiteral("Image1"));
+    for (PictureBox* picture : pictures)
+        picture->setPicture(context_.paths,
+                            QString::fromLatin1(layout_.pictures[picture->property("index").toInt()].file));
+}
+
+void BoardScreen::moveLabel(int k) {
+    labels_[k]->move(pixelsOf(board_.label(k)));
+}
+
+void BoardScreen::Label2_MouseMove(int k, Qt::MouseButtons buttons, QPointF at) {
+    if (buttons != Qt::LeftButton) return;  // the left button alone drags
+    board_.drag(k, float(at.x() * kTwipsPerPixel), float(at.y() * kTwipsPerPixel));
+    moveLabel(k);
+}
+
+void BoardScreen::Label2_MouseUp(int k) {
+    const int snaps = board_.drop(k);
+    moveLabel(k);
+    for (int i = 0; i < snaps; ++i) playSound(context_, kThud);
+    if (board_.complete()) buttons_[kCheckScoreIndex]->show();
+}
+
+void BoardScreen::Label3_Click(int index) {
+    context_.shared.score = 0;
+    switch (index) {
+        case kExitIndex:
+            context_.screens->unload(objectName());
+            break;
+        case kStartAgainIndex:
+            board_.startAgain();
+            for (int i = 0; i < board_.size(); ++i) moveLabel(i);
+            buttons_[kCheckScoreIndex]->hide();
+            break;
+        case kCheckScoreIndex:
+            context_.shared.score = board_.mark();
+            context_.screens->show(screen::kResults);
+            break;
+    }
+    playSound(context_, kClickSound);
+}
+
+}  // namespace bt

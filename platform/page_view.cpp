@@ -1,0 +1,78 @@
+#include "page_view.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+
+#include "content_paths.h"
+
+namespace bt {
+
+namespace {
+
+class PageCanvas : public QWidget {
+  public:
+    explicit PageCanvas(QWidget* parent) : QWidget(parent) {}
+    void setPage(const Metafile* page) {
+        page_ = page;
+        resize(page ? page->size() : QSize(0, 0));
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!page_) return;
+        QPainter p(this);
+        page_->draw(p);
+    }
+
+  private:
+    const Metafile* page_ = nullptr;
+};
+
+}  // namespace
+
+PageView::PageView(const QString& name, QSize room, QWidget* parent) : QScrollArea(parent), room_(room) {
+    setObjectName(name);
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The screen shows through around and behind the page.
+    setAttribute(Qt::WA_TranslucentBackground);
+    viewport()->setAutoFillBackground(false);
+    setStyleSheet(QString());
+    auto* canvas = new PageCanvas(this);
+    canvas->setAutoFillBackground(false);
+    setWidget(canvas);
+    clear();
+}
+
+void PageView::clear() {
+    page_.reset();
+    source_.clear();
+    static_cast<PageCanvas*>(widget())->setPage(nullptr);
+    resize(0, 0);
+}
+
+void PageView::setPage(const ContentPaths& paths, const QString& relativePath) {
+    page_.reset();
+    if (!relativePath.isEmpty()) page_ = Metafile::load(paths.resolve(relativePath));
+    if (!page_) {
+        clear();
+        source_ = relativePath;
+        return;
+    }
+    source_ = relativePath;
+    static_cast<PageCanvas*>(widget())->setPage(&*page_);
+    // As large as the page, within the room; scroll bars take their share when the page does not fit.
+    QSize size = page_->size();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (size.height() > room_.height()) size.rwidth() += bar;
+    if (size.width() > room_.width()) size.rheight() += bar;
+    resize(size.boundedTo(room_));
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+}  // namespace bt

@@ -1,0 +1,92 @@
+#include "teacher.h"
+
+#include "colours.h"
+#include "context.h"
+#include "picture_box.h"
+
+namespace bt {
+
+namespace {
+
+constexpr TwipsBox kImage1{120, 0, 10440, 7920};  // the page takes its own size within this room
+constexpr TwipsBox kPicture1{8520, 3840, 1800, 1800};
+constexpr TwipsBox kPicture2{8550, 5760, 1800, 1335};
+constexpr TwipsBox kPrint{10680, 120, 1125, 495};
+constexpr TwipsBox kExit{10680, 7920, 1125, 495};
+static_assert(onScreen(kImage1) && onScreen(kPicture1) && onScreen(kPicture2) && onScreen(kPrint) &&
+              onScreen(kExit));
+
+constexpr int kFrames = 20;
+const QColor kAcknowledgmentsBackground(49, 130, 212);
+
+}  // namespace
+
+teacher::teacher(Context& context, QWidget* parent)
+    : Screen(QStringLiteral("teacher"), parent), context_(context) {
+    image1_ = new PageView(QStringLiteral("Image1"), kImage1.pixels().size(), this);
+    image1_->move(kImage1.pixels().topLeft());
+    image2_ = new PageView(QStringLiteral("Image2"), QSize(16384, 16384), this);
+    image2_->hide();
+    picture1_ = new PictureBox(QStringLiteral("Picture1"), this);
+    picture1_->setGeometry(kPicture1.pixels());
+    picture1_->hide();
+    picture2_ = new PictureBox(QStringLiteral("Picture2"), this);
+    picture2_->setGeometry(kPicture2.pixels());
+    picture2_->hide();
+
+    // The buttons keep their look: no hover effect on this screen.
+    setHoverRules(false, false);
+    print_ = addButton(QStringLiteral("Label3"), 0, QStringLiteral("Print"), kPrint);
+    exit_ = addButton(QStringLiteral("Label3"), 2, QStringLiteral("Exit"), kExit);
+    connect(print_, &LabelButton::clicked, this, &teacher::Label3_Click);
+    connect(exit_, &LabelButton::clicked, this, &teacher::Label3_Click);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(25);
+    connect(timer1_, &QTimer::timeout, this, &teacher::Timer1_Timer);
+}
+
+void teacher::load() {
+    setupform(this);
+}
+
+QString teacher::frameFile(int frame) {
+    return (frame < 10 ? QStringLiteral("logo\\corv000") : QStringLiteral("logo\\corv00")) +
+           QString::number(frame) + QStringLiteral(".gif");
+}
+
+void teacher::Timer1_Timer() {
+    int& frame = context_.shared.logoframe;
+    frame += 1;
+    if (frame == kFrames) frame = 0;
+    picture1_->setPicture(context_.paths, frameFile(frame));
+    picture1_->show();
+    picture2_->show();
+}
+
+void teacher::Label3_Click(int index) {
+    if (index == 2) context_.screens->unload(QStringLiteral("teacher"));
+    // "Print" (index 0) prints Image2 once the printer service arrives. No click sound on this screen.
+}
+
+void openTeacherPage(Context& context, const QString& screenPage, const QString& printPage) {
+    auto* screen = qobject_cast<teacher*>(context.screens->touch(QStringLiteral("teacher")));
+    if (!screen) return;
+    screen->image1()->setPage(context.paths, screenPage);
+    screen->image2()->setPage(context.paths, printPage);
+    context.screens->show(QStringLiteral("teacher"));
+}
+
+void openAcknowledgments(Context& context) {
+    auto* screen = qobject_cast<teacher*>(context.screens->touch(QStringLiteral("teacher")));
+    if (!screen) return;
+    screen->image1()->setPage(context.paths, QStringLiteral("wmf\\acknowledgments.wmf"));
+    screen->picture2()->setPicture(context.paths, QStringLiteral("logo\\corvane2.bmp"));
+    screen->image2()->setPage(context.paths, QStringLiteral("wmf2\\acknowledgments.wmf"));
+    setBackground(screen, kAcknowledgmentsBackground);
+    screen->timer1()->start();
+    context.screens->show(QStringLiteral("teacher"));
+}
+
+}  // namespace bt
