@@ -6,7 +6,9 @@
 #include "large_indicators.h"
 #include "marking.h"
 #include "picture_box.h"
+#include "printer.h"
 #include "welldone.h"
+#include "worksheet_print.h"
 #include "wrong.h"
 
 namespace bt {
@@ -138,10 +140,21 @@ void multiple::Label3_Click(int index) {
             context_.screens->unload(screen::kQuiz);
             break;
         case kPrint:
-            // Worksheet printing arrives with the printer service.
+            printworksheet();
             break;
     }
     playSound(context_, kClickSound);
+}
+
+void multiple::printworksheet() {
+    try {
+        std::unique_ptr<Printer> printer = context_.printer();
+        printWorksheet(*printer, label5_->text(), label6_->text(), context_.shared);
+    } catch (const PrinterError&) {
+        context_.dialogs->message(QStringLiteral("There was a problem printing to your printer."));
+        return;
+    }
+    context_.dialogs->message(QStringLiteral("Your worksheet is now printing."));
 }
 
 void multiple::nextQuestion() {

@@ -35,6 +35,8 @@ class multiple : public Screen {
     void Label3_Click(int index);
     void Option1_Click();
     void nextQuestion();
+    // Prints the worksheet in memory; the quiz stays as it is.
+    void printworksheet();
     void markTheQuiz();
 
     Context& context_;

@@ -1,12 +1,15 @@
 #include "welldone.h"
 
 #include <QDateTime>
+#include <QFontMetricsF>
 #include <QRandomGenerator>
 
+#include "certificate.h"
 #include "colours.h"
 #include "context.h"
 #include "fonts.h"
 #include "picture_box.h"
+#include "printer.h"
 #include "result_words.h"
 
 namespace bt {
@@ -159,7 +162,19 @@ void Welldone::Label3_Click(int index) {
 }
 
 void Welldone::Printpage() {
-    context_.dialogs->message(QStringLiteral("There was a problem printing to your printer."));
+    try {
+        std::unique_ptr<Printer> printer = context_.printer();
+        // The title is measured in the screen's own small interface font, as the screen would show it.
+        const QFontMetricsF screenFontMetrics(screenFont(QStringLiteral("MS Sans Serif"), 8));
+        printCertificate(*printer, context_.shared.certtitle, text1_->text(), context_.shared.score,
+                         context_.shared.outof, [&screenFontMetrics](const QString& text) {
+                             return screenFontMetrics.horizontalAdvance(text) * kTwipsPerPixel;
+                         });
+    } catch (const PrinterError&) {
+        context_.dialogs->message(QStringLiteral("There was a problem printing to your printer."));
+        return;
+    }
+    context_.dialogs->message(QStringLiteral("Your certificate is now printing."));
 }
 
 }  // namespace bt

@@ -38,7 +38,7 @@ class Welldone : public Screen {
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
-    // Prints the certificate; until the printer service arrives it reports that printing failed.
+    // Prints the certificate on the default printer and says so; a printer failure is reported instead.
     void Printpage();
 
     Context& context_;

@@ -35,8 +35,10 @@ void defineScreens(Screens& screens) {
                        [layout](Context& c, QWidget* p) { return new BoardScreen(c, *layout, p); });
 }
 
-Brambleton::Brambleton(ContentPaths paths, Sound& sound, Dialogs& dialogs, std::function<void()> endProgram)
+Brambleton::Brambleton(ContentPaths paths, Sound& sound, Dialogs& dialogs, PrinterFactory printer,
+                       std::function<void()> endProgram)
     : grey_(std::make_unique<Grey>()) {
+    context_.printer = std::move(printer);
     context_.paths = std::move(paths);
     context_.sound = &sound;
     context_.dialogs = &dialogs;

@@ -14,7 +14,8 @@ class Screens;
 
 class Brambleton {
   public:
-    Brambleton(ContentPaths paths, Sound& sound, Dialogs& dialogs, std::function<void()> endProgram);
+    Brambleton(ContentPaths paths, Sound& sound, Dialogs& dialogs, PrinterFactory printer,
+               std::function<void()> endProgram);
     ~Brambleton();
     Brambleton(const Brambleton&) = delete;
     Brambleton& operator=(const Brambleton&) = delete;

@@ -5,6 +5,7 @@
 
 #include "content_paths.h"
 #include "dialogs.h"
+#include "printer.h"
 #include "screen_registry.h"
 #include "shared_state.h"
 #include "sound.h"
@@ -17,6 +18,8 @@ struct Context {
     Sound* sound = nullptr;
     Dialogs* dialogs = nullptr;
     ContentPaths paths;
+    // Makes the printer for one print job (the default printer in the program).
+    PrinterFactory printer;
     // Ends the program at once, whatever screens are open.
     std::function<void()> endProgram;
 };

@@ -5,6 +5,7 @@
 #include "brambleton.h"
 #include "fonts.h"
 #include "grey.h"
+#include "qt_printer.h"
 #include "qt_services.h"
 
 namespace bt {
@@ -18,7 +19,7 @@ int runBrambleton(int& argc, char** argv, const std::function<void(Brambleton&)>
     const ContentPaths paths = ContentPaths::locate(QApplication::applicationDirPath());
     QtSound sound(paths);
     QtDialogs dialogs;
-    Brambleton program(paths, sound, dialogs, [] { QApplication::exit(0); });
+    Brambleton program(paths, sound, dialogs, defaultPrinter(), [] { QApplication::exit(0); });
     dialogs.setWindow(&program.grey());
     program.start();
     if (afterStart) afterStart(program);

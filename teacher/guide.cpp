@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "numtext.h"
 #include "pictures.h"
+#include "teacher.h"
 
 namespace bt {
 
@@ -115,7 +116,7 @@ void guide::showPage() {
 void guide::Label3_Click(int index) {
     switch (index) {
         case kPrintIndex:
-            // Prints Image2 once the printer service arrives.
+            printPage(context_, *image2_);
             break;
         case kExitIndex:
             context_.screens->unload(QStringLiteral("guide"));

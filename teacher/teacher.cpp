@@ -3,6 +3,7 @@
 #include "colours.h"
 #include "context.h"
 #include "picture_box.h"
+#include "printer.h"
 
 namespace bt {
 
@@ -66,8 +67,23 @@ void teacher::Timer1_Timer() {
 }
 
 void teacher::Label3_Click(int index) {
-    if (index == 2) context_.screens->unload(QStringLiteral("teacher"));
-    // "Print" (index 0) prints Image2 once the printer service arrives. No click sound on this screen.
+    if (index == 2)
+        context_.screens->unload(QStringLiteral("teacher"));
+    else
+        printPage(context_, *image2_);
+    // No click sound on this screen.
+}
+
+void printPage(Context& context, const PageView& page) {
+    if (!page.hasPage()) return;
+    try {
+        std::unique_ptr<Printer> printer = context.printer();
+        printer->print(QStringLiteral(" "), true);
+        printer->drawPicture(*page.page(), 1000, 1000);
+        printer->endDocument();
+    } catch (const PrinterError&) {
+        context.dialogs->message(QStringLiteral("There was a problem printing to your printer."));
+    }
 }
 
 void openTeacherPage(Context& context, const QString& screenPage, const QString& printPage) {

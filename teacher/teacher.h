@@ -49,6 +49,10 @@ class teacher : public Screen {
 // Opens a teacher page: the screen version ("wmf\key parts.wmf") into Image1, the print version
 // ("wmf2\key parts.wmf") into Image2, then shows the screen.
 void openTeacherPage(Context& context, const QString& screenPage, const QString& printPage);
+// Prints a page's print version at its own size, 1000 twips in from the printable area's corner. There
+// is no message when it works; a printer failure is reported (the screens have no handling of their own).
+void printPage(Context& context, const PageView& page);
+
 // Opens the acknowledgments page with the logo, its background and the animation.
 void openAcknowledgments(Context& context);
 

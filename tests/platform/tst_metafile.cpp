@@ -842,6 +842,7 @@ class TestMetafile : public QObject {
                                                                .fillWith(kRed)
                                                                .record(kSaveDc, {})
                                                                .box(kIntersectClipRect, 0, 0, 5, 5)
+                                                               .rect(0, 0, 1, 1)
                                                                .record(kRestoreDc, {-1})
                                                                .rect(10, 10, 30, 30)
                                                                .bytes()

@@ -293,11 +293,12 @@ class TestQuiz : public QObject {
                  QStringLiteral("Good work. You have scored 9 out of 10."));
     }
 
-    void certificateWithoutPrinterReportsFailure() {
+    void certificateWhenThePrinterFails() {
         openTestQuiz();
         playQuiz({});
         waitForChain();
         t_->sound.played.clear();
+        t_->printer.failAt = 1;  // no printer
         QTest::mouseClick(results()->button(0), Qt::LeftButton);
         QCOMPARE(t_->dialogs.texts(),
                  QStringList{QStringLiteral("There was a problem printing to your printer.")});

@@ -7,6 +7,7 @@
 
 #include "brambleton.h"
 #include "label_button.h"
+#include "printer.h"
 
 namespace bt::test {
 
@@ -35,6 +36,9 @@ class TestProgram {
 
     RecordingSound sound;
     ScriptedDialogs dialogs;
+    // Every print job's operations, in order; set printer.failAt to make the printer fail.
+    RecordingPrinter printer;
+    int printJobs = 0;
     int ended = 0;
 
   private:
