@@ -13,6 +13,8 @@ packages=(
   fonts-wine fonts-liberation2 fontconfig
   # headless runs and screenshots
   xvfb xauth
+  # printing: the tests print end to end through a CUPS server with a PDF printer
+  cups cups-client cups-bsd printer-driver-cups-pdf
 )
 
 missing=()

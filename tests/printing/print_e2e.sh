@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# End-to-end printing through CUPS: starts a CUPS server of its own in the foreground, adds a PDF printer
+# (cups-pdf) as the default, prints a worksheet, a certificate and a teacher page from the real screens,
+# and checks that three PDF files of one or more pages arrive. Then removes the printer and checks that the
+# same clicks give the printing-failure message. Stops the server by its process id.
+#
+# Usage: print_e2e.sh <tst_print_e2e binary>. Needs root (the PDF backend runs as root) and the packages
+# cups, cups-bsd and printer-driver-cups-pdf, which scripts/setup.sh installs; exits 77 (skipped) without.
+set -u
+test_binary=$1
+[ "$(id -u)" = 0 ] || { echo "skipped: needs root"; exit 77; }
+for tool in cupsd lpadmin lpstat; do
+    command -v "$tool" >/dev/null || [ -x "/usr/sbin/$tool" ] || { echo "skipped: no $tool"; exit 77; }
+done
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+[ -f "$ppd" ] && [ -x /usr/lib/cups/backend/cups-pdf ] || { echo "skipped: no cups-pdf"; exit 77; }
+export PATH="$PATH:/usr/sbin"
+
+work=$(mktemp -d)
+out="${HOME:-/root}/PDF"
+mkdir -p "$out"
+cupsd_pid=""
+cleanup() {
+    lpadmin -x BramPDF >/dev/null 2>&1
+    [ -n "$cupsd_pid" ] && kill "$cupsd_pid" 2>/dev/null && wait "$cupsd_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+if pgrep -x cupsd >/dev/null; then
+    echo "a CUPS server is already running; using it"
+else
+    cupsd -f >"$work/cupsd.log" 2>&1 &
+    cupsd_pid=$!
+fi
+for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+lpstat -r || { echo "the CUPS server did not start"; cat "$work/cupsd.log"; exit 1; }
+
+fail=0
+lpadmin -p BramPDF -v cups-pdf:/ -P "$ppd" -E && lpadmin -d BramPDF || { echo "could not add the PDF printer"; exit 1; }
+before=$(find "$out" -name '*.pdf' | sort)
+BRAMBLETON_E2E_EXPECT=pdf "$test_binary" || fail=1
+
+# The jobs go through the spooler: wait for three new PDFs.
+new=""
+for _ in $(seq 120); do
+    new=$(comm -13 <(echo "$before") <(find "$out" -name '*.pdf' | sort) | grep . || true)
+    [ "$(echo "$new" | grep -c .)" -ge 3 ] && break
+    sleep 0.5
+done
+count=$(echo "$new" | grep -c .)
+echo "PDFs printed: $count"
+[ "$count" -eq 3 ] || { echo "expected 3 PDFs from the PDF printer"; lpstat -W all -o; fail=1; }
+while IFS= read -r pdf; do
+    [ -n "$pdf" ] || continue
+    pages=$(grep -ac '/Type */Page[^s]' "$pdf" || true)
+    echo "  $pdf: $pages page(s)"
+    [ "$pages" -ge 1 ] || fail=1
+    rm -f "$pdf"
+done <<<"$new"
+
+# No printer at all: every click reports the failure.
+lpadmin -x BramPDF
+BRAMBLETON_E2E_EXPECT=none "$test_binary" || fail=1
+
+[ $fail = 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
+exit $fail
