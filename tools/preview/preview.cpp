@@ -84,7 +84,7 @@ void arrange(Brambleton& program, const QStringList& args) {
         const QString topic = args.value(2, QStringLiteral("parts"));
         Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))
             ->entry(topic == QLatin1String("parts") ? 1 : 10)
-            ->clicked(0);
+            ->clicked(topic == QLatin1String("parts") ? 1 : 10);
         if (args.size() > 3) {
             auto* page = qobject_cast<TopicPage*>(c.screens->touch(topic));
             Q_EMIT page->button(args.value(3).toInt())->clicked(args.value(3).toInt());
@@ -94,7 +94,9 @@ void arrange(Brambleton& program, const QStringList& args) {
     if (what == QLatin1String("board")) {
         const QString name = args.value(2, QStringLiteral("partslab"));
         const bool plants = name.startsWith(QLatin1String("parts"));
-        Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))->entry(plants ? 1 : 10)->clicked(0);
+        Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))
+            ->entry(plants ? 1 : 10)
+            ->clicked(plants ? 1 : 10);
         auto* page = qobject_cast<TopicPage*>(
             c.screens->touch(plants ? QStringLiteral("parts") : QStringLiteral("locality")));
         const int button = name.endsWith(QLatin1String("lab")) ? 1 : 3;
