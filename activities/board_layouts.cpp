@@ -158,58 +158,58 @@ static_assert(boxesOnScreen(kLocalityordItems, 2565, 375) && allOnScreen(kLocali
 }  // namespace
 
 const BoardLayout& partslabLayout() {
-    static const BoardLayout layout{"partslab",
-                                    1965,
-                                    375,
-                                    11.25,
-                                    false,
-                                    BoardLayout::HomeSizing::Stored,
-                                    Board::Marking::OwnBox,
-                                    kPartslabItems,
-                                    kPartslabPictures,
-                                    kPartslabCaptions};
+    static const BoardLayout layout{.screen = "partslab",
+                                    .labelWidth = 1965,
+                                    .labelHeight = 375,
+                                    .labelPoints = 11.25,
+                                    .wrap = false,
+                                    .homeSizing = BoardLayout::HomeSizing::Stored,
+                                    .marking = Board::Marking::OwnBox,
+                                    .items = kPartslabItems,
+                                    .pictures = kPartslabPictures,
+                                    .captions = kPartslabCaptions};
     return layout;
 }
 
 const BoardLayout& localitylabLayout() {
-    static const BoardLayout layout{"localitylab",
-                                    1845,
-                                    615,
-                                    9.75,
-                                    true,
-                                    BoardLayout::HomeSizing::LabelSize,
-                                    Board::Marking::OwnBox,
-                                    kLocalitylabItems,
-                                    kLocalitylabPictures,
-                                    kLocalitylabCaptions};
+    static const BoardLayout layout{.screen = "localitylab",
+                                    .labelWidth = 1845,
+                                    .labelHeight = 615,
+                                    .labelPoints = 9.75,
+                                    .wrap = true,
+                                    .homeSizing = BoardLayout::HomeSizing::LabelSize,
+                                    .marking = Board::Marking::OwnBox,
+                                    .items = kLocalitylabItems,
+                                    .pictures = kLocalitylabPictures,
+                                    .captions = kLocalitylabCaptions};
     return layout;
 }
 
 const BoardLayout& partsordLayout() {
-    static const BoardLayout layout{"partsord",
-                                    2205,
-                                    375,
-                                    11.25,
-                                    false,
-                                    BoardLayout::HomeSizing::Stored,
-                                    Board::Marking::OwnBox,
-                                    kPartsordItems,
-                                    kPartsordPictures,
-                                    kPartsordCaptions};
+    static const BoardLayout layout{.screen = "partsord",
+                                    .labelWidth = 2205,
+                                    .labelHeight = 375,
+                                    .labelPoints = 11.25,
+                                    .wrap = false,
+                                    .homeSizing = BoardLayout::HomeSizing::Stored,
+                                    .marking = Board::Marking::OwnBox,
+                                    .items = kPartsordItems,
+                                    .pictures = kPartsordPictures,
+                                    .captions = kPartsordCaptions};
     return layout;
 }
 
 const BoardLayout& localityordLayout() {
-    static const BoardLayout layout{"localityord",
-                                    2565,
-                                    375,
-                                    11.25,
-                                    false,
-                                    BoardLayout::HomeSizing::LabelWidth,
-                                    Board::Marking::Group,
-                                    kLocalityordItems,
-                                    {},
-                                    kLocalityordCaptions};
+    static const BoardLayout layout{.screen = "localityord",
+                                    .labelWidth = 2565,
+                                    .labelHeight = 375,
+                                    .labelPoints = 11.25,
+                                    .wrap = false,
+                                    .homeSizing = BoardLayout::HomeSizing::LabelWidth,
+                                    .marking = Board::Marking::Group,
+                                    .items = kLocalityordItems,
+                                    .pictures = {},
+                                    .captions = kLocalityordCaptions};
     return layout;
 }
 

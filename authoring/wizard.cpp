@@ -32,19 +32,19 @@ constexpr TwipsBox questionBoxAt(int q) {
 // Answer j: A and B on the row 630 below the label, C and D on the row 960 below; each is its letter, its
 // tick box and its answer box.
 constexpr int answerLeft(int q, int j) {
-    return blockLeft(q) + (j % 2) * 2925;
+    return blockLeft(q) + (j % 2) * 2850;
 }
 constexpr int answerTop(int q, int j) {
     return blockTop(q) + (j < 2 ? 630 : 960);
 }
 constexpr TwipsBox letterBox(int q, int j) {
-    return {answerLeft(q, j), answerTop(q, j) + 15, 300, 270};
+    return {answerLeft(q, j), answerTop(q, j) + 15, 240, 270};
 }
 constexpr TwipsBox tickBoxAt(int q, int j) {
-    return {answerLeft(q, j) + 300, answerTop(q, j) + 15, 285, 270};
+    return {answerLeft(q, j) + 240, answerTop(q, j) + 15, 255, 270};
 }
 constexpr TwipsBox answerBoxAt(int q, int j) {
-    return {answerLeft(q, j) + 630, answerTop(q, j), 2295, 300};
+    return {answerLeft(q, j) + 510, answerTop(q, j), 2295, 300};
 }
 
 constexpr bool layoutOnScreen() {
@@ -54,6 +54,9 @@ constexpr bool layoutOnScreen() {
             if (!onScreen(letterBox(q, j)) || !onScreen(tickBoxAt(q, j)) || !onScreen(answerBoxAt(q, j)))
                 return false;
         if (answerBoxAt(q, 3).top + answerBoxAt(q, 3).height > kSave.top) return false;
+        // Each question's answers stay within its own column.
+        if (answerBoxAt(q, 3).left + answerBoxAt(q, 3).width > questionBoxAt(q).left + questionBoxAt(q).width)
+            return false;
     }
     return onScreen(kHeading) && onScreen(kTitleLabel) && onScreen(kText1) && onScreen(kExit) &&
            onScreen(kSave);

@@ -32,6 +32,13 @@ void QtSound::loadPlayer() {
     if (create && module_.resolve(kSoundModuleDestroy)) player_ = create(&paths_);
 }
 
+void QtSound::preload(const QString& relativePath) {
+    if (!tried_) loadPlayer();
+    if (!player_) return;
+    if (auto preloadIn = reinterpret_cast<SoundModulePreload>(module_.resolve(kSoundModulePreload)))
+        preloadIn(player_, relativePath);
+}
+
 void QtSound::play(const QString& relativePath) {
     if (!tried_) loadPlayer();
     if (player_) player_->play(relativePath);

@@ -21,6 +21,8 @@ class QtSound final : public Sound {
     explicit QtSound(ContentPaths paths, QString moduleFolder = QString());
     ~QtSound() override;
     void play(const QString& relativePath) override;
+    // Loads the module and makes the sound ready without playing it, so that its first play does not wait.
+    void preload(const QString& relativePath);
 
     // True once the module has been loaded and its player made.
     bool hasPlayer() const { return player_ != nullptr; }

@@ -16,13 +16,19 @@ class EffectPlayer final : public bt::Sound {
     explicit EffectPlayer(const bt::ContentPaths& paths) : paths_(paths) {}
 
     void play(const QString& relativePath) override {
+        QSoundEffect& effect = effectFor(relativePath);
+        effect.stop();
+        effect.play();
+    }
+
+    // The player of a file, made (and the file loaded) on first use.
+    QSoundEffect& effectFor(const QString& relativePath) {
         std::unique_ptr<QSoundEffect>& effect = effects_[relativePath.toLower()];
         if (!effect) {
             effect = std::make_unique<QSoundEffect>();
             effect->setSource(QUrl::fromLocalFile(paths_.resolve(relativePath)));
         }
-        effect->stop();
-        effect->play();
+        return *effect;
     }
 
   private:
@@ -38,4 +44,8 @@ extern "C" Q_DECL_EXPORT bt::Sound* brambleton_sound_create(const bt::ContentPat
 
 extern "C" Q_DECL_EXPORT void brambleton_sound_destroy(bt::Sound* player) {
     delete player;
+}
+
+extern "C" Q_DECL_EXPORT void brambleton_sound_preload(bt::Sound* player, const QString& relativePath) {
+    static_cast<EffectPlayer*>(player)->effectFor(relativePath);
 }

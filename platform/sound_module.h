@@ -9,8 +9,10 @@ namespace bt {
 
 using SoundModuleCreate = Sound* (*)(const ContentPaths* paths);
 using SoundModuleDestroy = void (*)(Sound* player);
+using SoundModulePreload = void (*)(Sound* player, const QString& relativePath);
 
 inline constexpr const char* kSoundModuleCreate = "brambleton_sound_create";
 inline constexpr const char* kSoundModuleDestroy = "brambleton_sound_destroy";
+inline constexpr const char* kSoundModulePreload = "brambleton_sound_preload";
 
 }  // namespace bt

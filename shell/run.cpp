@@ -1,6 +1,7 @@
 #include "run.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "brambleton.h"
 #include "fonts.h"
@@ -22,6 +23,9 @@ int runBrambleton(int& argc, char** argv, const std::function<void(Brambleton&)>
     Brambleton program(paths, sound, dialogs, defaultPrinter(), [] { QApplication::exit(0); });
     dialogs.setWindow(&program.grey());
     program.start();
+    // Once the title screen is up, the sound player and the click are made ready, so that the first click
+    // of a button does not wait for them.
+    QTimer::singleShot(300, &program.grey(), [&sound] { sound.preload(kClickSound); });
     if (afterStart) afterStart(program);
     return QApplication::exec();
 }

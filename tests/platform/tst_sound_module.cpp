@@ -15,6 +15,8 @@ class TestSoundModule : public QObject {
     void loadsOnFirstPlayAndPlays() {
         QtSound sound(paths_, QStringLiteral(BRAMBLETON_MODULE_DIR));
         QVERIFY(!sound.hasPlayer());  // nothing loaded at start
+        sound.preload(QStringLiteral("wav\\click.wav"));
+        QVERIFY(sound.hasPlayer());
         sound.play(QStringLiteral("wav\\click.wav"));
         QVERIFY(sound.hasPlayer());
         sound.play(QStringLiteral("wav\\click.wav"));  // again while still "playing"
