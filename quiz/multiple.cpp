@@ -151,7 +151,7 @@ void multiple::printworksheet() {
         std::unique_ptr<Printer> printer = context_.printer();
         printWorksheet(*printer, label5_->text(), label6_->text(), context_.shared);
     } catch (const PrinterError&) {
-        context_.dialogs->message(QStringLiteral("There was a problem printing to your printer."));
+        context_.dialogs->message(kPrintingProblem);
         return;
     }
     context_.dialogs->message(QStringLiteral("Your worksheet is now printing."));

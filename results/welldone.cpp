@@ -171,7 +171,7 @@ void Welldone::Printpage() {
                              return screenFontMetrics.horizontalAdvance(text) * kTwipsPerPixel;
                          });
     } catch (const PrinterError&) {
-        context_.dialogs->message(QStringLiteral("There was a problem printing to your printer."));
+        context_.dialogs->message(kPrintingProblem);
         return;
     }
     context_.dialogs->message(QStringLiteral("Your certificate is now printing."));

@@ -28,5 +28,6 @@ struct Context {
 void playSound(Context& context, const QString& relativePath);
 
 inline const QString kClickSound = QStringLiteral("wav\\click.wav");
+inline const QString kPrintingProblem = QStringLiteral("There was a problem printing to your printer.");
 
 }  // namespace bt

@@ -82,7 +82,7 @@ void printPage(Context& context, const PageView& page) {
         printer->drawPicture(*page.page(), 1000, 1000);
         printer->endDocument();
     } catch (const PrinterError&) {
-        context.dialogs->message(QStringLiteral("There was a problem printing to your printer."));
+        context.dialogs->message(kPrintingProblem);
     }
 }
 

@@ -47,9 +47,7 @@ class TestCatalogue : public QObject {
 
     // Start-up, "OK", then "Worksheet Catalogue" on the menu.
     void openCatalogue() {
-        QVERIFY(t_->start());
-        QTest::mouseClick(qobject_cast<Titlefrm*>(t_->screen(screen::kTitle))->command1(), Qt::LeftButton);
-        settle();
+        QVERIFY(t_->startAtMenu());
         QTest::mouseClick(menu()->entry(18), Qt::LeftButton);
         settle();
         QVERIFY(cat());
@@ -232,9 +230,7 @@ class TestCatalogue : public QObject {
 
     // A teacher's day: write a worksheet, find it, let a pupil take it, edit it, delete it.
     void teachersDay() {
-        QVERIFY(t_->start());
-        QTest::mouseClick(qobject_cast<Titlefrm*>(t_->screen(screen::kTitle))->command1(), Qt::LeftButton);
-        settle();
+        QVERIFY(t_->startAtMenu());
         QTest::mouseClick(menu()->entry(17), Qt::LeftButton);
         auto* w = qobject_cast<wizard*>(t_->screen(screen::kWizard));
         typeWorksheet(w, QStringLiteral("Our pond, Year 4"));

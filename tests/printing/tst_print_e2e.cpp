@@ -26,9 +26,7 @@ class TestPrintEndToEnd : public QObject {
         const bool printer = qEnvironmentVariable("BRAMBLETON_E2E_EXPECT") == QLatin1String("pdf");
         TestProgram t;
         t.context().printer = defaultPrinter();  // the real service
-        QVERIFY(t.start());
-        QTest::mouseClick(qobject_cast<Titlefrm*>(t.screen(screen::kTitle))->command1(), Qt::LeftButton);
-        settle();
+        QVERIFY(t.startAtMenu());
 
         // A worksheet, from the quiz screen.
         QVERIFY(openQuiz(t.context(), QStringLiteral("multiple\\Parts of a Plant.txt"), QString()));

@@ -45,11 +45,7 @@ class TestPrinting : public QObject {
     intro0* menu() { return qobject_cast<intro0*>(t_->screen(screen::kMenu)); }
     multiple* quiz() { return qobject_cast<multiple*>(t_->screen(screen::kQuiz)); }
 
-    void toMenu() {
-        QVERIFY(t_->start());
-        QTest::mouseClick(qobject_cast<Titlefrm*>(t_->screen(screen::kTitle))->command1(), Qt::LeftButton);
-        settle();
-    }
+    void toMenu() { QVERIFY(t_->startAtMenu()); }
     void openPlantQuiz() {
         toMenu();
         QVERIFY(openQuiz(t_->context(), QStringLiteral("multiple\\Parts of a Plant.txt"),

@@ -7,6 +7,7 @@
 
 #include "grey.h"
 #include "screens.h"
+#include "titlefrm.h"
 
 namespace bt::test {
 
@@ -71,6 +72,15 @@ TestProgram::~TestProgram() {
 bool TestProgram::start() {
     program_->start();
     return QTest::qWaitForWindowExposed(&program_->grey());
+}
+
+bool TestProgram::startAtMenu() {
+    if (!start()) return false;
+    auto* title = qobject_cast<Titlefrm*>(screen(screen::kTitle));
+    if (!title) return false;
+    QTest::mouseClick(title->command1(), Qt::LeftButton);
+    settle();
+    return program_->screens().topMost() == screen::kMenu;
 }
 
 QWidget* TestProgram::screen(const QString& name) const {

@@ -25,6 +25,9 @@ class TestProgram {
 
     // Shows the backdrop with the title screen and waits until the window is on screen.
     bool start();
+    // Starts, then clicks "OK" on the title screen, as every visit to the program begins; true when the
+    // menu is on top.
+    bool startAtMenu();
 
     Brambleton& program() { return *program_; }
     Context& context() { return program_->context(); }

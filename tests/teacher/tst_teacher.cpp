@@ -21,9 +21,7 @@ class TestTeacher : public QObject {
     guide* g() { return qobject_cast<guide*>(t_->screen(QStringLiteral("guide"))); }
 
     void toMenu() {
-        QVERIFY(t_->start());
-        QTest::mouseClick(qobject_cast<Titlefrm*>(t_->screen(screen::kTitle))->command1(), Qt::LeftButton);
-        settle();
+        QVERIFY(t_->startAtMenu());
         t_->sound.played.clear();
     }
 
