@@ -6,17 +6,9 @@
 #include <QTest>
 
 #include "certificate.h"
-#include "guide.h"
-#include "intro0.h"
 #include "metafile.h"
-#include "multiple.h"
 #include "qt_printer.h"
-#include "quiz_opener.h"
-#include "screens.h"
-#include "teacher.h"
 #include "test_program.h"
-#include "titlefrm.h"
-#include "welldone.h"
 #include "worksheet_files.h"
 #include "worksheet_print.h"
 
@@ -29,9 +21,7 @@ const QString kFailed = QStringLiteral("There was a problem printing to your pri
 
 // Pages in a PDF file, by its page objects; -1 when it is not a PDF.
 int pdfPages(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray pdf = f.readAll();
+    const QByteArray pdf = fileBytes(path);
     if (!pdf.startsWith("%PDF")) return -1;
     return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
@@ -42,23 +32,15 @@ class TestPrinting : public QObject {
     Q_OBJECT
     std::unique_ptr<TestProgram> t_;
 
-    intro0* menu() { return qobject_cast<intro0*>(t_->screen(screen::kMenu)); }
-    multiple* quiz() { return qobject_cast<multiple*>(t_->screen(screen::kQuiz)); }
-
-    void toMenu() { QVERIFY(t_->startAtMenu()); }
-    void openPlantQuiz() {
-        toMenu();
-        QVERIFY(openQuiz(t_->context(), QStringLiteral("multiple\\Parts of a Plant.txt"),
-                         QStringLiteral("images\\poppies2sm.jpg")));
-        t_->sound.played.clear();
-    }
-    void answerAllRight() {
+    void perfectQuiz() {
+        QVERIFY(t_->addWorksheets({QStringLiteral("Pond life")}));
+        QVERIFY(t_->startAtMenu());
+        QVERIFY(t_->openFromCatalogue());
         for (int q = 1; q <= 10; ++q) {
-            QRadioButton* right = quiz()->option(t_->shared().correctanswer[q].toInt());
-            QTest::mouseClick(right, Qt::LeftButton, {}, QPoint(8, right->height() / 2));
-            QTest::mouseClick(quiz()->button(1), Qt::LeftButton);
+            QVERIFY(t_->click(kQuiz, QStringLiteral("Option1"), rightAnswer(q)));
+            QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 1));
         }
-        settle();
+        QTRY_COMPARE(QApplication::focusWidget(), t_->find(kResults, QStringLiteral("Text1")));
     }
 
   private Q_SLOTS:
@@ -66,89 +48,81 @@ class TestPrinting : public QObject {
     void cleanup() { t_.reset(); }
 
     void certificateFromTheResults() {
-        openPlantQuiz();
-        answerAllRight();
-        auto* results = qobject_cast<Welldone*>(t_->screen(screen::kResults));
-        QTRY_COMPARE(results->focusWidget(), results->nameBox());
-        QTest::keyClicks(results->nameBox(), QStringLiteral("Amy Jones"));
+        perfectQuiz();
+        QTest::keyClicks(t_->find(kResults, QStringLiteral("Text1")), QStringLiteral("Amy Jones"));
         t_->sound.played.clear();
-        QTest::mouseClick(results->button(0), Qt::LeftButton);
+        QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 0));
         QCOMPARE(t_->dialogs.texts(), QStringList{QStringLiteral("Your certificate is now printing.")});
         QCOMPARE(t_->printJobs, 1);
-        QVERIFY(t_->printer.ops.contains(QStringLiteral("print 'Amy Jones' end")));
-        QVERIFY(t_->printer.ops.contains(QStringLiteral("print 'You have scored 10 out of 10.' end")));
-        QVERIFY(t_->printer.ops.contains(QStringLiteral("print 'Brambleton' end")));  // the quiz's heading
-        QCOMPARE(t_->printer.ops.last(), QStringLiteral("end"));
+        for (const char* line :
+             {"Amy Jones", "You have scored 10 out of 10.", "Brambleton", "Excellent Work"})
+            QVERIFY2(t_->printer.ops.contains(QStringLiteral("print '%1' end").arg(QLatin1String(line))),
+                     line);
+        QCOMPARE(t_->printer.ops.count(QStringLiteral("end")), 1);
         QVERIFY(t_->sound.played.isEmpty());  // no click after printing
     }
 
-    void failuresAtEveryStepAreReportedOnce_data() {
+    void failuresAreReportedOnce_data() {
         QTest::addColumn<int>("failAt");
         QTest::newRow("no printer") << 1;
         QTest::newRow("mid-page") << 30;
         QTest::newRow("the spooler refuses the job") << 82;
     }
-    void failuresAtEveryStepAreReportedOnce() {
+    void failuresAreReportedOnce() {
         QFETCH(int, failAt);
-        openPlantQuiz();
-        answerAllRight();
-        auto* results = qobject_cast<Welldone*>(t_->screen(screen::kResults));
+        perfectQuiz();
         t_->printer.failAt = failAt;
-        QTest::mouseClick(results->button(0), Qt::LeftButton);
+        QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 0));
         QCOMPARE(t_->dialogs.texts(), QStringList{kFailed});
         QVERIFY(!t_->printer.ops.contains(QStringLiteral("end")));
+        QCOMPARE(t_->top(), kResults);
     }
 
-    void worksheetOnQuestionFive() {
-        openPlantQuiz();
-        for (int q = 1; q <= 4; ++q) QTest::mouseClick(quiz()->button(1), Qt::LeftButton);
-        QRadioButton* c = quiz()->option(3);
-        QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, c->height() / 2));
+    void worksheetFromQuestionFive() {
+        QVERIFY(t_->startAtMenu());
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 1));
+        QVERIFY(t_->click(QStringLiteral("parts"), QStringLiteral("Label3"), 0));
+        for (int q = 1; q <= 4; ++q) QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 1));
+        QVERIFY(t_->click(kQuiz, QStringLiteral("Option1"), 3));
         t_->sound.played.clear();
-        QTest::mouseClick(quiz()->button(3), Qt::LeftButton);  // Print Worksheet
+        QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 3));  // Print Worksheet
         QCOMPARE(t_->dialogs.texts(), QStringList{QStringLiteral("Your worksheet is now printing.")});
         QCOMPARE(t_->printer.ops.filter(QStringLiteral("print 'Question")).size(), 10);
         QVERIFY(t_->printer.ops.contains(QStringLiteral("print 'Parts of a Plant' end")));
-        QCOMPARE(t_->shared().questnum, 5);  // the quiz is left as it was
-        QVERIFY(quiz()->option(3)->isChecked());
-        QCOMPARE(t_->sound.played, QStringList{QStringLiteral("wav\\click.wav")});
+        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label4")),
+                 QStringLiteral("Question 5"));  // the quiz as it was
+        QVERIFY(t_->find<QRadioButton>(kQuiz, QStringLiteral("Option1"), 3)->isChecked());
+        QCOMPARE(t_->sound.played, QStringList{kClick});
         t_->printer.failAt = 1;
-        t_->printer.ops.clear();
-        QTest::mouseClick(quiz()->button(3), Qt::LeftButton);
+        QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 3));
         QCOMPARE(t_->dialogs.texts().last(), kFailed);
     }
 
-    void teacherPagePrintsItsPrintVersion() {
-        toMenu();
-        QTest::mouseClick(menu()->entry(15), Qt::LeftButton);
-        auto* page = qobject_cast<teacher*>(t_->screen(QStringLiteral("teacher")));
+    void teacherPagesPrintTheirPrintVersion() {
+        QVERIFY(t_->startAtMenu());
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 15));
         t_->sound.played.clear();
-        QTest::mouseClick(page->button(0), Qt::LeftButton);
+        QVERIFY(t_->click(kTeacher, QStringLiteral("Label3"), 0));
         QCOMPARE(t_->printer.ops, (QStringList{"print ' ' end", "picture 1000 1000", "end"}));
-        QVERIFY(t_->dialogs.shown.isEmpty());  // no message
+        QVERIFY(t_->dialogs.shown.isEmpty());  // no message when it works, and no click
         QVERIFY(t_->sound.played.isEmpty());
+        QVERIFY(t_->click(kTeacher, QStringLiteral("Label3"), 2));
+        // The guide prints its text pages only.
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 20));
+        QVERIFY(t_->click(kGuide, QStringLiteral("Label3"), 2));  // page 2
+        QVERIFY(t_->click(kGuide, QStringLiteral("Label3"), 0));
+        QCOMPARE(t_->printJobs, 2);
+        QVERIFY(t_->click(kGuide, QStringLiteral("Label3"), 2));
+        QVERIFY(t_->click(kGuide, QStringLiteral("Label3"), 2));  // page 4: a picture page
+        QTest::mouseClick(t_->find(kGuide, QStringLiteral("Label3"), 0), Qt::LeftButton);
+        QCOMPARE(t_->printJobs, 2);
     }
 
-    void guidePrintsOnlyTextPages() {
-        toMenu();
-        QTest::mouseClick(menu()->entry(20), Qt::LeftButton);
-        auto* g = qobject_cast<guide*>(t_->screen(QStringLiteral("guide")));
-        QTest::mouseClick(g->button(2), Qt::LeftButton);  // page 2
-        QTest::mouseClick(g->button(0), Qt::LeftButton);
-        QCOMPARE(t_->printJobs, 1);
-        QCOMPARE(g->image2()->source(), QStringLiteral("wmf2\\guide2.wmf"));
-        QTest::mouseClick(g->button(2), Qt::LeftButton);
-        QTest::mouseClick(g->button(2), Qt::LeftButton);  // page 4: a picture page
-        QTest::mouseClick(g->button(0), Qt::LeftButton);
-        QCOMPARE(t_->printJobs, 1);
-    }
-
-    // The real printer service, writing PDF files: each is a page with the expected pictures and text.
+    // The real printer service, writing PDF files: each is at least a page.
     void pdfOutput() {
         QTemporaryDir dir;
         SharedValues m;
-        QVERIFY(
-            readWorksheetFile(QStringLiteral(BRAMBLETON_SOURCE_CONTENT "/multiple/Parts of a Plant.txt"), m));
+        QVERIFY(readWorksheetFile(sourceContent() + QStringLiteral("/multiple/Parts of a Plant.txt"), m));
         {
             QtPrinter p(dir.filePath(QStringLiteral("certificate.pdf")));
             printCertificate(p, QStringLiteral("Brambleton"), QStringLiteral("Amy Jones"), 10, 10,
@@ -161,19 +135,17 @@ class TestPrinting : public QObject {
         {
             QtPrinter p(dir.filePath(QStringLiteral("page.pdf")));
             const std::optional<Metafile> page =
-                Metafile::load(QStringLiteral(BRAMBLETON_SOURCE_CONTENT "/wmf2/key parts.wmf"));
+                Metafile::load(sourceContent() + QStringLiteral("/wmf2/key parts.wmf"));
             QVERIFY(page);
             p.print(QStringLiteral(" "), true);
             p.drawPicture(*page, 1000, 1000);
             p.endDocument();
         }
-        for (const char* name : {"certificate.pdf", "worksheet.pdf", "page.pdf"})
-            QVERIFY2(pdfPages(dir.filePath(QString::fromLatin1(name))) >= 1, name);
-        if (qEnvironmentVariableIsSet("BRAMBLETON_KEEP_PDF"))
-            for (const char* name : {"certificate.pdf", "worksheet.pdf", "page.pdf"})
-                QFile::copy(dir.filePath(QString::fromLatin1(name)),
-                            qEnvironmentVariable("BRAMBLETON_KEEP_PDF") + QLatin1Char('/') +
-                                QString::fromLatin1(name));
+        const QString keep = qEnvironmentVariable("BRAMBLETON_KEEP_PDF");
+        for (const QString name : {"certificate.pdf", "worksheet.pdf", "page.pdf"}) {
+            QVERIFY2(pdfPages(dir.filePath(name)) >= 1, qPrintable(name));
+            if (!keep.isEmpty()) QFile::copy(dir.filePath(name), keep + QLatin1Char('/') + name);
+        }
     }
 };
 

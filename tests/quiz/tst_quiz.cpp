@@ -1,98 +1,60 @@
-#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include "grey.h"
-#include "multiple.h"
 #include "picture_box.h"
-#include "quiz_opener.h"
 #include "test_program.h"
-#include "titlefrm.h"
-#include "welldone.h"
-#include "worksheet_files.h"
-#include "wrong.h"
 
 using namespace bt;
 using namespace bt::test;
 
 namespace {
-
-const QString kClick = QStringLiteral("wav\\click.wav");
 const QString kTypekey = QStringLiteral("wav\\typekey.wav");
-const QString kSheet = QStringLiteral("multiple\\Test sheet.txt");
-
-// A worksheet whose right answer to question q is (q - 1) % 4 + 1: A, B, C, D, A, B, ...
-WorksheetDraft testSheet(const QString& title = QStringLiteral("Test sheet")) {
-    WorksheetDraft d;
-    d.title = title;
-    for (int q = 0; q < kQuestions; ++q) {
-        d.questions[q].text = QStringLiteral("What is question %1 about?").arg(q + 1);
-        d.questions[q].answers = {QStringLiteral("Answer A"), QStringLiteral("Answer B"),
-                                  QStringLiteral("Answer C"), QStringLiteral("Answer D")};
-        d.questions[q].ticked = q % 4 + 1;
-    }
-    return d;
-}
-
-int rightAnswer(int q) {
-    return (q - 1) % 4 + 1;
-}
-int wrongAnswer(int q) {
-    return rightAnswer(q) % 4 + 1;
-}
-
 }  // namespace
 
 class TestQuiz : public QObject {
     Q_OBJECT
     std::unique_ptr<TestProgram> t_;
 
-    multiple* quiz() { return qobject_cast<multiple*>(t_->screen(screen::kQuiz)); }
-    Welldone* results() { return qobject_cast<Welldone*>(t_->screen(screen::kResults)); }
-    Wrong* wrong() { return qobject_cast<Wrong*>(t_->screen(screen::kWrong)); }
-
-    // Start-up, "OK", then the test worksheet opened as a quiz over the menu.
+    // "Test sheet" from the catalogue, as a pupil opens a teacher's worksheet.
     void openTestQuiz() {
-        QVERIFY(writeWorksheet(t_->worksheets() + QStringLiteral("/Test sheet.txt"), testSheet()));
+        QVERIFY(t_->addWorksheets({QStringLiteral("Test sheet")}));
         QVERIFY(t_->startAtMenu());
-        QVERIFY(openQuiz(t_->context(), kSheet, QStringLiteral("images\\swan1.jpg")));
-        QVERIFY(quiz());
+        QVERIFY(t_->openFromCatalogue());
+        QCOMPARE(t_->top(), kQuiz);
         t_->sound.played.clear();
     }
-
-    // Picks an answer (1 to 4) by clicking it, as a pupil does.
     void choose(int answer) {
-        QRadioButton* option = quiz()->option(answer);
-        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-        QVERIFY(option->isChecked());
+        QVERIFY(t_->click(kQuiz, QStringLiteral("Option1"), answer));
+        QVERIFY(t_->find<QRadioButton>(kQuiz, QStringLiteral("Option1"), answer)->isChecked());
     }
-    void press(int button) { QTest::mouseClick(quiz()->button(button), Qt::LeftButton); }
-
-    // Answers all ten: right except the questions listed (answered wrongly, or left blank when blank is set).
-    void playQuiz(const QSet<int>& wrongOnes, bool blank = false) {
-        for (int q = 1; q <= kQuestions; ++q) {
+    void press(int button) { QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), button)); }
+    // Answers all ten: right except the questions listed (answered wrongly, or left blank).
+    void playQuiz(const QList<int>& wrongOnes, bool blank = false) {
+        for (int q = 1; q <= 10; ++q) {
             if (!wrongOnes.contains(q))
                 choose(rightAnswer(q));
             else if (!blank)
                 choose(wrongAnswer(q));
             press(1);
         }
-        settle();
     }
-
-    QStringList visibleWrongLines() {
+    QString quizText(const char* label) { return t_->text(kQuiz, QString::fromLatin1(label)); }
+    QString resultsText(const char* label) { return t_->text(kResults, QString::fromLatin1(label)); }
+    QStringList wrongLines() {
         QStringList lines;
-        for (int w = 0; w < Wrong::kLines; ++w)
-            if (wrong()->line(w)->isVisibleTo(wrong())) lines << wrong()->line(w)->text();
+        for (int w = 0; w < 10; ++w)
+            if (t_->shown(kWrong, QStringLiteral("Label2"), w))
+                lines << t_->text(kWrong, QStringLiteral("Label2"), w);
         return lines;
     }
-
-    // Waits for the results screen's start-up chain to finish.
+    LabelButton* resultsButton(int i) { return t_->find<LabelButton>(kResults, QStringLiteral("Label3"), i); }
+    // The results screen's start-up chain has run: picture, lit buttons, then the sound.
     void waitForChain() {
-        QTRY_VERIFY(!results()->findChild<QTimer*>(QStringLiteral("Timer3"))->isActive() &&
-                    !results()->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive() &&
-                    !results()->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        QTRY_VERIFY(!t_->screen(kResults)->findChild<QTimer*>(QStringLiteral("Timer3"))->isActive() &&
+                    resultsButton(1)->isLit());
     }
 
   private Q_SLOTS:
@@ -101,157 +63,126 @@ class TestQuiz : public QObject {
 
     void firstQuestion() {
         openTestQuiz();
-        QCOMPARE(t_->screens().topMost(), screen::kQuiz);
-        QCOMPARE(quiz()->heading(), QStringLiteral("Brambleton"));
-        QCOMPARE(quiz()->findChild<QLabel*>(QStringLiteral("Label6"))->text(), QStringLiteral("Test sheet"));
-        QCOMPARE(quiz()->findChild<QLabel*>(QStringLiteral("Label4"))->text(), QStringLiteral("Question 1"));
-        QCOMPARE(quiz()->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
-                 QStringLiteral("What is question 1 about?"));
-        QCOMPARE(quiz()->option(3)->text(), QStringLiteral("Answer C"));
-        QVERIFY(quiz()->picture()->hasPicture());
-        QVERIFY(!quiz()->button(0)->isVisible());  // no going back from question 1
-        QCOMPARE(quiz()->button(1)->caption(), QStringLiteral("Next Question >>"));
-        for (int i = 1; i <= 4; ++i) QVERIFY(!quiz()->option(i)->isChecked());
-        QCOMPARE(t_->shared().score, 0);
-        QCOMPARE(t_->shared().outof, 10);
+        QCOMPARE(quizText("Label5"), QStringLiteral("Brambleton"));
+        QCOMPARE(quizText("Label6"), QStringLiteral("Test sheet"));
+        QCOMPARE(quizText("Label4"), QStringLiteral("Question 1"));
+        QCOMPARE(quizText("Label2"), QStringLiteral("What is question 1 about?"));
+        QCOMPARE(t_->text(kQuiz, QStringLiteral("Option1"), 3), QStringLiteral("Answer C"));
+        QVERIFY(t_->find<PictureBox>(kQuiz, QStringLiteral("Picture1"))->hasPicture());
+        QVERIFY(!t_->shown(kQuiz, QStringLiteral("Label3"), 0));  // no going back from question 1
+        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label3"), 1), QStringLiteral("Next Question >>"));
+        for (int i = 1; i <= 4; ++i)
+            QVERIFY(!t_->find<QRadioButton>(kQuiz, QStringLiteral("Option1"), i)->isChecked());
     }
 
     void wholeQuizzes_data() {
         QTest::addColumn<QList<int>>("wrongOnes");
+        QTest::addColumn<bool>("blank");
         QTest::addColumn<QString>("words");
-        QTest::addColumn<QString>("action");
         QTest::addColumn<QStringList>("sounds");
-        const QString review = QStringLiteral("Check Wrong Answers");
-        QTest::newRow("all right") << QList<int>{}
+        QTest::newRow("all right") << QList<int>{} << false
                                    << QStringLiteral("Excellent work. You have scored 10 out of 10.")
-                                   << QStringLiteral("Print Certificate")
                                    << QStringList{"wav\\fanf2.wav", "wav\\fanf3.wav"};
-        QTest::newRow("9 right") << QList<int>{4} << QStringLiteral("Good work. You have scored 9 out of 10.")
-                                 << review
+        QTest::newRow("9 right") << QList<int>{4} << false
+                                 << QStringLiteral("Good work. You have scored 9 out of 10.")
                                  << QStringList{"wav\\crowd.wav", "wav\\cheer2.wav", "wav\\klaxon.wav"};
-        QTest::newRow("8 right") << QList<int>{2, 7}
-                                 << QStringLiteral("Good work. You have scored 8 out of 10.") << review
-                                 << QStringList{"wav\\flute.wav", "wav\\gong.wav", "wav\\clap2.wav"};
-        QTest::newRow("7 right") << QList<int>{1, 5, 10} << QStringLiteral("You have scored 7 out of 10.")
-                                 << review
+        QTest::newRow("8 right, two left blank")
+            << QList<int>{2, 7} << true << QStringLiteral("Good work. You have scored 8 out of 10.")
+            << QStringList{"wav\\flute.wav", "wav\\gong.wav", "wav\\clap2.wav"};
+        QTest::newRow("7 right") << QList<int>{1, 5, 10} << false
+                                 << QStringLiteral("You have scored 7 out of 10.")
                                  << QStringList{"wav\\drumroll.wav", "wav\\laser2.wav", "wav\\whizz.wav"};
-        QTest::newRow("0 right") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
-                                 << QStringLiteral("You have scored 0 out of 10.") << review << QStringList{};
+        QTest::newRow("0 right") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << false
+                                 << QStringLiteral("You have scored 0 out of 10.") << QStringList{};
     }
     void wholeQuizzes() {
         QFETCH(QList<int>, wrongOnes);
+        QFETCH(bool, blank);
         QFETCH(QString, words);
-        QFETCH(QString, action);
         QFETCH(QStringList, sounds);
         openTestQuiz();
-        playQuiz(QSet<int>(wrongOnes.begin(), wrongOnes.end()));
-
-        QVERIFY(!t_->screens().isLoaded(screen::kQuiz));  // the quiz screen goes when the results come
-        QCOMPARE(t_->screens().topMost(), screen::kResults);
+        playQuiz(wrongOnes, blank);
+        QVERIFY(!t_->screen(kQuiz));  // the quiz screen goes when the results come
+        QCOMPARE(t_->top(), kResults);
         QCOMPARE(t_->program().grey().windowTitle(), QStringLiteral("Well Done!"));
-        QCOMPARE(t_->shared().score, 10 - wrongOnes.size());
-        QCOMPARE(t_->shared().certtitle, QStringLiteral("Brambleton"));
-        QCOMPARE(results()->label(QStringLiteral("Label1"))->text(), words);
-        QCOMPARE(results()->button(0)->caption(), action);
-        QVERIFY(results()->button(0)->isVisible());
-        QVERIFY(results()->label(QStringLiteral("Label5"))->isVisible());
-        QVERIFY(!results()->label(QStringLiteral("Label6"))->isVisible());
+        QCOMPARE(resultsText("Label1"), words);
         const bool perfect = wrongOnes.isEmpty();
-        QCOMPARE(results()->nameBox()->isVisible(), perfect);
-        QCOMPARE(results()->label(QStringLiteral("Label5"))->text().isEmpty(), perfect);
+        QCOMPARE(t_->text(kResults, QStringLiteral("Label3"), 0),
+                 perfect ? QStringLiteral("Print Certificate") : QStringLiteral("Check Wrong Answers"));
+        QVERIFY(t_->shown(kResults, QStringLiteral("Label3"), 0));  // after a quiz always
+        QVERIFY(t_->shown(kResults, QStringLiteral("Label5")) &&
+                !t_->shown(kResults, QStringLiteral("Label6")));
+        QCOMPARE(resultsText("Label5").isEmpty(), perfect);
+        QCOMPARE(t_->shown(kResults, QStringLiteral("Text1")), perfect);
 
         waitForChain();
-        QVERIFY(results()->picture()->hasPicture());
-        QVERIFY(results()->button(0)->isLit() && results()->button(1)->isLit());
-        if (perfect) QCOMPARE(results()->focusWidget(), results()->nameBox());
-        // The last click, then the results sound (if the score has one).
+        QVERIFY(t_->find<PictureBox>(kResults, QStringLiteral("Picture1"))->hasPicture());
+        if (perfect) QCOMPARE(QApplication::focusWidget(), t_->find(kResults, QStringLiteral("Text1")));
         QCOMPARE(t_->sound.played.count(kClick), 10);
-        if (sounds.isEmpty()) {
+        if (sounds.isEmpty())
             QCOMPARE(t_->sound.played.last(), kClick);
-        } else {
+        else
             QVERIFY2(sounds.contains(t_->sound.played.last()), qPrintable(t_->sound.played.last()));
-        }
 
         QStringList expected;
         for (int q : wrongOnes) expected << QStringLiteral(" %1. What is question %1 about?").arg(q);
-        QCOMPARE(visibleWrongLines(), expected);
-        QCOMPARE(wrong()->title()->text(), QStringLiteral("Test sheet"));
-        QVERIFY(!wrong()->isVisible());  // filled, not shown
+        QCOMPARE(wrongLines(), expected);
+        QCOMPARE(t_->text(kWrong, QStringLiteral("Label6")), QStringLiteral("Test sheet"));
+        QVERIFY(!t_->screen(kWrong)->isVisible());  // filled, not shown
     }
 
-    void wrongAnswersReviewedAndClosed() {
+    void resultsAndNoticeCloseTogether_data() {
+        QTest::addColumn<bool>("review");
+        QTest::newRow("reviewed, then the notice's Exit") << true;
+        QTest::newRow("not reviewed, the results' Exit") << false;
+    }
+    void resultsAndNoticeCloseTogether() {
+        QFETCH(bool, review);
         openTestQuiz();
         playQuiz({2, 7});
-        QCOMPARE(visibleWrongLines(), (QStringList{QStringLiteral(" 2. What is question 2 about?"),
-                                                   QStringLiteral(" 7. What is question 7 about?")}));
-        QTest::mouseClick(results()->button(0), Qt::LeftButton);  // Check Wrong Answers
-        QCOMPARE(t_->screens().topMost(), screen::kWrong);
-        QCOMPARE(t_->sound.played.last(), kClick);
         t_->sound.played.clear();
-        QTest::mouseClick(wrong()->exitButton(), Qt::LeftButton);
-        settle();
-        QVERIFY(!t_->screens().isLoaded(screen::kWrong));
-        QVERIFY(!t_->screens().isLoaded(screen::kResults));
-        QCOMPARE(t_->screens().topMost(), screen::kMenu);  // the screen beneath the quiz
-        QVERIFY(t_->sound.played.isEmpty());               // the notice's button is silent
-    }
-
-    void resultsExitClosesNoticeToo() {
-        openTestQuiz();
-        playQuiz({3});
-        QTest::mouseClick(results()->button(0), Qt::LeftButton);
-        t_->screens().show(screen::kResults);  // the pupil brings the results forward again
-        QTest::mouseClick(results()->button(1), Qt::LeftButton);
-        settle();
-        QVERIFY(!t_->screens().isLoaded(screen::kWrong));
-        QVERIFY(!t_->screens().isLoaded(screen::kResults));
-        QCOMPARE(t_->sound.played.last(), kClick);
+        if (review) {
+            QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 0));  // Check Wrong Answers
+            QCOMPARE(t_->top(), kWrong);
+            QVERIFY(t_->click(kWrong, QStringLiteral("Label3"), 1));
+        } else {
+            QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 1));
+        }
+        QVERIFY(!t_->screen(kWrong) && !t_->screen(kResults));
+        QCOMPARE(t_->top(), kCatalogue);                  // the screen beneath the quiz
+        QCOMPARE(t_->sound.played, QStringList{kClick});  // the notice's own button is silent
     }
 
     void backAndForth() {
         openTestQuiz();
         choose(wrongAnswer(1));
         press(1);
-        QVERIFY(quiz()->button(0)->isVisible());
         press(0);  // back to question 1: shown with no answer chosen
-        QCOMPARE(quiz()->findChild<QLabel*>(QStringLiteral("Label4"))->text(), QStringLiteral("Question 1"));
-        for (int i = 1; i <= 4; ++i) QVERIFY(!quiz()->option(i)->isChecked());
-        QCOMPARE(t_->shared().marks[1], 0);
-        choose(rightAnswer(1));
+        QCOMPARE(quizText("Label4"), QStringLiteral("Question 1"));
+        for (int i = 1; i <= 4; ++i)
+            QVERIFY(!t_->find<QRadioButton>(kQuiz, QStringLiteral("Option1"), i)->isChecked());
+        choose(rightAnswer(1));  // marked again when passed again
         press(1);
-        QCOMPARE(t_->shared().marks[1], 1);
         for (int q = 2; q <= 9; ++q) {
             choose(rightAnswer(q));
             press(1);
         }
-        QCOMPARE(quiz()->button(1)->caption(), QStringLiteral("Check Score >>"));
+        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label3"), 1), QStringLiteral("Check Score >>"));
         press(0);
-        QCOMPARE(quiz()->button(1)->caption(), QStringLiteral("Next Question >>"));
-        QCOMPARE(t_->shared().marks[9], 1);  // kept until passed again
-        press(1);                            // passed again with no answer: now wrong
-        QCOMPARE(t_->shared().marks[9], 0);
+        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label3"), 1), QStringLiteral("Next Question >>"));
+        press(1);  // question 9 passed again with no answer: now wrong
         choose(rightAnswer(10));
         press(1);
-        settle();
-        QCOMPARE(t_->shared().score, 9);
-        QCOMPARE(visibleWrongLines(), QStringList{QStringLiteral(" 9. What is question 9 about?")});
-    }
-
-    void noAnswerCountsWrong() {
-        openTestQuiz();
-        playQuiz({1, 10}, true);
-        QCOMPARE(t_->shared().score, 8);
-        QCOMPARE(visibleWrongLines().size(), 2);
+        QCOMPARE(resultsText("Label1"), QStringLiteral("Good work. You have scored 9 out of 10."));
+        QCOMPARE(wrongLines(), QStringList{QStringLiteral(" 9. What is question 9 about?")});
     }
 
     void soundsOfChoosing() {
         openTestQuiz();
         choose(2);
-        QCOMPARE(t_->sound.played, QStringList{kTypekey});
         choose(2);  // already chosen: nothing changes
         QCOMPARE(t_->sound.played, QStringList{kTypekey});
         press(1);  // the next question clears the choice (a typekey), then the click
-        QCOMPARE(t_->sound.played, (QStringList{kTypekey, kTypekey, kClick}));
         press(1);  // nothing was chosen: only the click
         QCOMPARE(t_->sound.played, (QStringList{kTypekey, kTypekey, kClick, kClick}));
     }
@@ -261,128 +192,63 @@ class TestQuiz : public QObject {
         choose(rightAnswer(1));
         press(1);
         press(2);  // Exit
-        settle();
-        QVERIFY(!t_->screens().isLoaded(screen::kQuiz));
-        QVERIFY(!t_->screens().isLoaded(screen::kResults));
-        QVERIFY(!t_->screens().isLoaded(screen::kWrong));
-        QCOMPARE(t_->screens().topMost(), screen::kMenu);
-        QCOMPARE(t_->shared().score, 0);
+        QVERIFY(!t_->screen(kQuiz) && !t_->screen(kResults) && !t_->screen(kWrong));
+        QCOMPARE(t_->top(), kCatalogue);
         QCOMPARE(t_->sound.played.last(), kClick);
     }
 
     void soundOffSilencesEverything() {
-        openTestQuiz();
-        t_->shared().soundon = 0;
+        QVERIFY(t_->addWorksheets({QStringLiteral("Test sheet")}));
+        QVERIFY(t_->startAtMenu());
+        QTest::mouseClick(t_->find(kMenu, QStringLiteral("Option2")), Qt::LeftButton);  // Sound Off
+        t_->sound.played.clear();
+        QVERIFY(t_->openFromCatalogue());
         playQuiz({});
         waitForChain();
-        QVERIFY(results()->picture()->hasPicture());
-        QVERIFY(t_->sound.played.isEmpty());
+        QVERIFY(t_->find<PictureBox>(kResults, QStringLiteral("Picture1"))->hasPicture());
+        QVERIFY(t_->sound.played.isEmpty());  // no clicks, no typekeys, no fanfare
     }
 
     void secondQuizShowsOnlyItsOwnWrongAnswers() {
         openTestQuiz();
         playQuiz({1, 2, 3});
-        QTest::mouseClick(results()->button(1), Qt::LeftButton);
-        settle();
-        QVERIFY(openQuiz(t_->context(), kSheet, QString()));
+        QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 1));
+        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), 1));
         playQuiz({8});
-        QCOMPARE(visibleWrongLines(), QStringList{QStringLiteral(" 8. What is question 8 about?")});
-        QCOMPARE(results()->label(QStringLiteral("Label1"))->text(),
-                 QStringLiteral("Good work. You have scored 9 out of 10."));
+        QCOMPARE(wrongLines(), QStringList{QStringLiteral(" 8. What is question 8 about?")});
+        QCOMPARE(resultsText("Label1"), QStringLiteral("Good work. You have scored 9 out of 10."));
     }
 
-    void certificateWhenThePrinterFails() {
+    void resultsLookAndNameBox() {
         openTestQuiz();
         playQuiz({});
+        QVERIFY(!resultsButton(1)->isLit());  // plain until the start-up chain lights it
         waitForChain();
-        t_->sound.played.clear();
-        t_->printer.failAt = 1;  // no printer
-        QTest::mouseClick(results()->button(0), Qt::LeftButton);
-        QCOMPARE(t_->dialogs.texts(),
-                 QStringList{QStringLiteral("There was a problem printing to your printer.")});
-        QVERIFY(t_->sound.played.isEmpty());  // no click after printing
-        QCOMPARE(t_->screens().topMost(), screen::kResults);
-    }
-
-    void nameBoxHoldsTwentyFiveCharacters() {
-        openTestQuiz();
-        playQuiz({});
-        waitForChain();
-        const QString name = QStringLiteral("Bartholomew Featherstonehaugh-Smith");
-        QTest::keyClicks(results()->nameBox(), name);
-        QCOMPARE(results()->nameBox()->text(), name.left(25));
+        pointAt(t_->screen(kResults), QPoint(60, 300));
+        QVERIFY(!resultsButton(0)->isLit() && !resultsButton(1)->isLit());
+        pointAt(resultsButton(1));
+        QVERIFY(resultsButton(1)->isLit());
+        auto* name = t_->find<QLineEdit>(kResults, QStringLiteral("Text1"));
+        QTest::keyClicks(name, QStringLiteral("Bartholomew Featherstonehaugh-Smith"));
+        QCOMPARE(name->text(), QStringLiteral("Bartholomew Featherstonehaugh-Smith").left(25));
     }
 
     void damagedWorksheetNeverReachesTheQuiz_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("missing") << QByteArray();
-        QTest::newRow("short") << QByteArray("Title\r\n \r\nQ1\r\nA\r\nB\r\nC\r\nD\r\n1\r\n \r\n");
-        QByteArray bad;
-        bad += "Title\r\n \r\n";
-        for (int q = 0; q < 10; ++q)
-            bad += "Q\r\nA\r\nB\r\nC\r\nD\r\n" + QByteArray(q == 4 ? "5" : "1") + "\r\n \r\n";
-        QTest::newRow("answer 5") << bad;
+        QTest::newRow("short") << testSheet(QStringLiteral("Broken")).left(60);
+        QTest::newRow("answer 5")
+            << testSheet(QStringLiteral("Broken")).replace("\r\nAnswer D\r\n1\r\n", "\r\nAnswer D\r\n5\r\n");
     }
     void damagedWorksheetNeverReachesTheQuiz() {
         QFETCH(QByteArray, bytes);
-        QVERIFY(t_->start());
-        if (!bytes.isEmpty()) {
-            QFile f(t_->worksheets() + QStringLiteral("/Broken.txt"));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(bytes);
-        }
-        QVERIFY(!openQuiz(t_->context(), QStringLiteral("multiple\\Broken.txt"), QString()));
+        QVERIFY(t_->addWorksheets({QStringLiteral("Broken")}, false));
+        if (!bytes.isEmpty()) QVERIFY(writeFile(t_->worksheets() + QStringLiteral("/Broken.txt"), bytes));
+        QVERIFY(t_->startAtMenu());
+        QVERIFY(t_->openFromCatalogue());
         QCOMPARE(t_->dialogs.texts(), QStringList{QStringLiteral("This worksheet seems to be corrupted.")});
-        QVERIFY(!t_->screens().isLoaded(screen::kQuiz));
-    }
-
-    // The labelling and ordering activities hand over only score and out-of.
-    void activityHandover_data() {
-        QTest::addColumn<int>("score");
-        QTest::addColumn<int>("outof");
-        QTest::addColumn<QString>("words");
-        QTest::addColumn<bool>("certificate");
-        QTest::newRow("4 of 5") << 4 << 5 << QStringLiteral("Good work. You have scored 4 out of 5.")
-                                << false;
-        QTest::newRow("5 of 5") << 5 << 5 << QStringLiteral("Excellent work. You have scored 5 out of 5.")
-                                << true;
-    }
-    void activityHandover() {
-        QFETCH(int, score);
-        QFETCH(int, outof);
-        QFETCH(QString, words);
-        QFETCH(bool, certificate);
-        QVERIFY(t_->start());
-        t_->shared().soundon = 1;
-        t_->shared().score = score;
-        t_->shared().outof = outof;
-        t_->screens().show(screen::kResults);
-        waitForChain();
-        QCOMPARE(results()->label(QStringLiteral("Label1"))->text(), words);
-        QCOMPARE(results()->button(0)->isVisible(), certificate);
-        QCOMPARE(results()->label(QStringLiteral("Label6"))->isVisible(), !certificate);
-        QVERIFY(!results()->label(QStringLiteral("Label5"))->isVisible());
-        QCOMPARE(results()->nameBox()->isVisible(), certificate);
-        QVERIFY(t_->sound.played.isEmpty());  // 4 and 5 have no sound, even as full marks
-
-        // Shown again while open (the activity marks again): only brought to the front.
-        t_->shared().score = 0;
-        t_->screens().show(screen::kResults);
-        QCOMPARE(results()->label(QStringLiteral("Label1"))->text(), words);
-    }
-
-    void resultsHover() {
-        QVERIFY(t_->start());
-        t_->shared().score = 3;
-        t_->shared().outof = 5;
-        t_->screens().show(screen::kResults);
-        QVERIFY(!results()->button(1)->isLit());  // plain until the start-up chain lights it
-        waitForChain();
-        QVERIFY(results()->button(1)->isLit());
-        pointAt(results(), QPoint(60, 300));
-        QVERIFY(!results()->button(0)->isLit() && !results()->button(1)->isLit());
-        pointAt(results()->button(1));
-        QVERIFY(results()->button(1)->isLit());
+        QVERIFY(!t_->screen(kQuiz));
+        QCOMPARE(t_->top(), kCatalogue);
     }
 };
 

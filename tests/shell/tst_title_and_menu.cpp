@@ -1,41 +1,26 @@
-#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include "fonts.h"
 #include "grey.h"
-#include "intro0.h"
 #include "picture_box.h"
-#include "screens.h"
 #include "test_program.h"
-#include "titlefrm.h"
 
 using namespace bt;
 using namespace bt::test;
-
-namespace {
-
-const QString kClick = QStringLiteral("wav\\click.wav");
-const QSet<int> kActiveEntries{1, 10, 15, 16, 17, 18, 19, 20};
-
-}  // namespace
 
 class TestTitleAndMenu : public QObject {
     Q_OBJECT
     std::unique_ptr<TestProgram> t_;
 
-    Titlefrm* title() { return qobject_cast<Titlefrm*>(t_->screen(QStringLiteral("Titlefrm"))); }
-    intro0* menu() { return qobject_cast<intro0*>(t_->screen(QStringLiteral("intro0"))); }
     Grey& grey() { return t_->program().grey(); }
-
-    // From start-up to the menu, through "OK".
-    void toMenu() {
-        QVERIFY(t_->start());
-        QTest::mouseClick(title()->command1(), Qt::LeftButton);
-        settle();
-        QVERIFY(menu());
-    }
+    LabelButton* entry(int i) { return t_->find<LabelButton>(kMenu, QStringLiteral("Label2"), i); }
+    bool clickEntry(int i) { return t_->click(kMenu, QStringLiteral("Label2"), i); }
+    QRadioButton* soundOff() { return t_->find<QRadioButton>(kMenu, QStringLiteral("Option2")); }
 
   private Q_SLOTS:
     void initTestCase() { registerFonts(); }
@@ -44,234 +29,125 @@ class TestTitleAndMenu : public QObject {
 
     void startsOnTheTitleScreen() {
         QVERIFY(t_->start());
-        QVERIFY(grey().isVisible());
-        QCOMPARE(t_->screens().topMost(), QStringLiteral("Titlefrm"));
-        QVERIFY(!t_->screens().isLoaded(QStringLiteral("intro0")));
+        QWidget* title = t_->screen(kTitle);
+        QCOMPARE(t_->top(), kTitle);
         QCOMPARE(grey().windowTitle(), QStringLiteral(" "));
-        QCOMPARE(title()->command1()->text(), QStringLiteral("OK"));
-        QCOMPARE(title()->size(), QSize(364, 438));
-        QCOMPARE(title()->geometry().center(), grey().rect().center());
-        QCOMPARE(grey().childAt(grey().rect().center()), title()->childAt(title()->rect().center()));
+        QCOMPARE(t_->text(kTitle, QStringLiteral("Command1")), QStringLiteral("OK"));
+        QCOMPARE(title->size(), QSize(364, 438));
+        QCOMPARE(title->geometry().center(), grey().rect().center());
         // The backdrop shows around the title screen.
         const QImage window = grey().grab().toImage();
         QCOMPARE(window.pixelColor(5, 5), QColor(48, 133, 214));
-        QCOMPARE(window.pixelColor(title()->x() + 3, title()->y() + 20), QColor(192, 192, 192));
-        auto* photo = title()->findChild<PictureBox*>(QStringLiteral("Picture1"));
-        QVERIFY(photo && photo->hasPicture());
-        QCOMPARE(t_->shared().soundon, 0);
+        QCOMPARE(window.pixelColor(title->x() + 3, title->y() + 20), QColor(192, 192, 192));
+        QVERIFY(t_->find<PictureBox>(kTitle, QStringLiteral("Picture1"))->hasPicture());
+        auto* heading = t_->find<QLabel>(kTitle, QStringLiteral("Label4"));
+        QCOMPARE(QFontInfo(heading->font()).family(), QStringLiteral("Liberation Serif"));
+        QCOMPARE(heading->font().pixelSize(), 32);
+        for (const char* name : {"Label1", "Label5", "Label3"}) {
+            auto* credit = t_->find<QLabel>(kTitle, QString::fromLatin1(name));
+            QVERIFY2(credit->fontMetrics().horizontalAdvance(credit->text()) <= credit->width(), name);
+        }
+        // Exit before the menu has ever loaded ends at once, silently: sound is not on yet.
+        QVERIFY(t_->click(kTitle, QStringLiteral("Command2")));
+        QCOMPARE(t_->ended, 1);
         QVERIFY(t_->sound.played.isEmpty());
     }
 
-    void titleScreenLayout() {
-        QVERIFY(t_->start());
-        auto* heading = title()->findChild<QLabel*>(QStringLiteral("Label4"));
-        QVERIFY(heading);
-        QCOMPARE(heading->text(), QStringLiteral("Brambleton"));
-        QCOMPARE(QFontInfo(heading->font()).family(), QStringLiteral("Liberation Serif"));
-        QCOMPARE(heading->font().pixelSize(), 32);
-        QVERIFY(heading->font().bold());
-        for (const char* name : {"Label1", "Label5", "Label3"}) {
-            auto* credit = title()->findChild<QLabel*>(QString::fromLatin1(name));
-            QVERIFY(credit && !credit->text().isEmpty());
-            QVERIFY2(credit->fontMetrics().horizontalAdvance(credit->text()) <= credit->width(), name);
-        }
-        QCOMPARE(title()->command2()->text(), QStringLiteral("Exit"));
-        QCOMPARE(title()->command1()->geometry(), QRect(88, 400, 89, 25));
-    }
-
-    void okOpensTheMenuWithAClick() {
-        toMenu();
-        QCOMPARE(t_->screens().topMost(), QStringLiteral("intro0"));
-        QVERIFY(!t_->screens().isLoaded(QStringLiteral("Titlefrm")));
+    void okOpensTheMenu() {
+        QVERIFY(t_->startAtMenu());
+        QVERIFY(!t_->screen(kTitle));
         QCOMPARE(grey().windowTitle(), QStringLiteral("Brambleton"));
         QCOMPARE(t_->sound.played, QStringList{kClick});  // heard: the menu has just switched sound on
-        QCOMPARE(t_->shared().soundon, 1);
-        QVERIFY(menu()->soundOn()->isChecked());
-        QCOMPARE(menu()->geometry(), QRect(0, 0, 800, 600));
-        QCOMPARE(grey().childAt(400, 590), menu());  // the menu covers the window
+        QCOMPARE(t_->screen(kMenu)->geometry(), QRect(0, 0, 800, 600));
+        QCOMPARE(grey().childAt(400, 590), t_->screen(kMenu));
+        QVERIFY(t_->find<PictureBox>(kMenu, QStringLiteral("Image1"))->hasPicture());
+        // The sound options are readable: on the screen's blue.
+        const QImage shot = t_->screen(kMenu)->grab().toImage();
+        QCOMPARE(shot.pixelColor(soundOff()->geometry().topRight() + QPoint(-2, 2)), QColor(0, 78, 152));
     }
 
     void menuEntries() {
-        toMenu();
-        const QStringList captions{"Grouping of Plants",
-                                   "Parts of a Plant",
-                                   "Nutrition for Plants",
-                                   "Growth of Plants",
-                                   "Reproduction of Plants",
-                                   "Plant Survival",
-                                   "Plants as Food Sources",
-                                   "Healthy Plants",
-                                   "Habitats",
-                                   "Classification of Animals",
-                                   "Animals in your Locality",
-                                   "Life Cycles of Animals",
-                                   "Animal Adaptations",
-                                   "Food Chains",
-                                   "Micro-organisms",
-                                   "Introduction",
-                                   "Exit",
-                                   "Multiple Choice Wizard",
-                                   "Worksheet Catalogue",
-                                   "Acknowledgments",
-                                   "Teachers' Guide"};
-        for (int i = 0; i < intro0::kEntries; ++i) {
-            LabelButton* entry = labelOf(menu(), QStringLiteral("Label2"), i);
-            QVERIFY(entry);
-            QCOMPARE(entry->caption(), captions[i]);
-            QCOMPARE(entry->isActive(), kActiveEntries.contains(i));
-            QCOMPARE(QFontInfo(entry->font()).family(), QStringLiteral("Tahoma"));
-            QVERIFY(entry->font().bold());
-            QVERIFY2(entry->fontMetrics().horizontalAdvance(entry->caption()) < entry->width() - 4,
-                     qPrintable(entry->caption()));
+        QVERIFY(t_->startAtMenu());
+        const QSet<int> active{1, 10, 15, 16, 17, 18, 19, 20};
+        for (int i = 0; i <= 20; ++i) {
+            QVERIFY(entry(i));
+            QCOMPARE(entry(i)->isActive(), active.contains(i));
+            QCOMPARE(QFontInfo(entry(i)->font()).family(), QStringLiteral("Tahoma"));
+            QVERIFY2(entry(i)->fontMetrics().horizontalAdvance(entry(i)->caption()) < entry(i)->width() - 4,
+                     qPrintable(entry(i)->caption()));
         }
-        QCOMPARE(labelOf(menu(), QStringLiteral("Label2"), 16)->geometry(), QRect(704, 528, 83, 33));
-        QCOMPARE(labelOf(menu(), QStringLiteral("Label2"), 16)->font().pixelSize(), 24);
-        QCOMPARE(labelOf(menu(), QStringLiteral("Label2"), 20)->font().pixelSize(), 19);
-        QCOMPARE(labelOf(menu(), QStringLiteral("Label2"), 0)->geometry(), QRect(8, 184, 205, 25));
-        auto* heading = menu()->findChild<QLabel*>(QStringLiteral("Label1"));
-        QCOMPARE(heading->font().pixelSize(), 43);
-        auto* photo = menu()->findChild<PictureBox*>(QStringLiteral("Image1"));
-        QVERIFY(photo && photo->hasPicture());
-        // The sound options are readable: yellow on the screen's blue.
-        const QImage shot = menu()->grab().toImage();
-        QCOMPARE(shot.pixelColor(menu()->soundOff()->geometry().topRight() + QPoint(-2, 2)),
-                 QColor(0, 78, 152));
+        QCOMPARE(entry(1)->caption(), QStringLiteral("Parts of a Plant"));
+        QCOMPARE(entry(10)->caption(), QStringLiteral("Animals in your Locality"));
+        QCOMPARE(entry(16)->geometry(), QRect(704, 528, 83, 33));
+        QCOMPARE(entry(0)->geometry(), QRect(8, 184, 205, 25));
+        // A greyed entry does nothing, silently.
+        t_->sound.played.clear();
+        for (int i : {0, 2, 8, 11, 14}) QTest::mouseClick(entry(i), Qt::LeftButton);
+        QVERIFY(t_->sound.played.isEmpty());
+        QCOMPARE(t_->top(), kMenu);
     }
 
     void hoverLightsAndTheBackgroundUnlights() {
-        toMenu();
-        auto entry = [this](int i) { return labelOf(menu(), QStringLiteral("Label2"), i); };
-        for (int i = 0; i < intro0::kEntries; ++i) QVERIFY(entry(i)->isLit());  // lit at first display
+        QVERIFY(t_->startAtMenu());
+        QWidget* menu = t_->screen(kMenu);
         const QPoint background(560, 420);
-        QCOMPARE(menu()->childAt(background), nullptr);
-        pointAt(menu(), background);
-        for (int i = 0; i < intro0::kEntries; ++i) QVERIFY(!entry(i)->isLit());
-
+        QCOMPARE(menu->childAt(background), nullptr);
+        pointAt(menu, background);
+        for (int i = 0; i <= 20; ++i) QVERIFY(!entry(i)->isLit());
         pointAt(entry(1));
-        QVERIFY(entry(1)->isLit());
-        // A fast move straight from one entry to another: both stay lit.
-        pointAt(entry(10));
-        QVERIFY(entry(1)->isLit());
-        QVERIFY(entry(10)->isLit());
-        pointAt(menu(), background);
-        QVERIFY(!entry(1)->isLit() && !entry(10)->isLit());
-
-        // A greyed entry never lights; hovering it is hovering the background.
+        pointAt(entry(10));  // a fast move straight from one entry to another: both stay lit
+        QVERIFY(entry(1)->isLit() && entry(10)->isLit());
         pointAt(entry(17));
-        QVERIFY(entry(17)->isLit());
-        pointAt(entry(9));
-        QVERIFY(!entry(9)->isLit());
-        QVERIFY(!entry(17)->isLit());
+        pointAt(entry(9));  // a greyed entry never lights: hovering it is hovering the background
+        QVERIFY(!entry(9)->isLit() && !entry(17)->isLit());
     }
 
-    void greyedEntryDoesNothing() {
-        toMenu();
+    void exitThenCancelKeepsTheMenuAndItsSoundSetting() {
+        QVERIFY(t_->startAtMenu());
+        QTest::mouseClick(soundOff(), Qt::LeftButton);
+        QWidget* before = t_->screen(kMenu);
         t_->sound.played.clear();
-        for (int i : {0, 2, 8, 11, 14})
-            QTest::mouseClick(labelOf(menu(), QStringLiteral("Label2"), i), Qt::LeftButton);
-        QVERIFY(t_->sound.played.isEmpty());
-        QCOMPARE(t_->screens().topMost(), QStringLiteral("intro0"));
-    }
-
-    void soundOffSilencesClicks() {
-        toMenu();
-        QTest::mouseClick(menu()->soundOff(), Qt::LeftButton);
-        QCOMPARE(t_->shared().soundon, 0);
-        t_->sound.played.clear();
-        QTest::mouseClick(labelOf(menu(), QStringLiteral("Label2"), 15), Qt::LeftButton);
-        QTest::mouseClick(labelOf(menu(), QStringLiteral("Label2"), 16),
-                          Qt::LeftButton);                       // Exit: title comes
-        QTest::mouseClick(title()->command1(), Qt::LeftButton);  // Cancel
-        settle();
-        QVERIFY(t_->sound.played.isEmpty());
-        QTest::mouseClick(menu()->soundOn(), Qt::LeftButton);
-        QTest::mouseClick(labelOf(menu(), QStringLiteral("Label2"), 15), Qt::LeftButton);
-        QCOMPARE(t_->sound.played, QStringList{kClick});
-    }
-
-    void exitThenCancelKeepsTheSoundSetting() {
-        toMenu();
-        QTest::mouseClick(menu()->soundOff(), Qt::LeftButton);
-        intro0* before = menu();
-        QTest::mouseClick(labelOf(menu(), QStringLiteral("Label2"), 16), Qt::LeftButton);
-        QCOMPARE(t_->screens().topMost(), QStringLiteral("Titlefrm"));
-        QCOMPARE(title()->command1()->text(), QStringLiteral("Cancel"));
-        QCOMPARE(grey().windowTitle(), QStringLiteral(" "));
-        // The backdrop stands in front of the menu, the title screen in front of the backdrop.
-        QCOMPARE(grey().childAt(5, 5), grey().curtain());
-        QVERIFY(title()->findChild<PictureBox*>(QStringLiteral("Picture1"))->hasPicture());
-
-        QTest::mouseClick(title()->command1(), Qt::LeftButton);
-        settle();
-        QVERIFY(!t_->screens().isLoaded(QStringLiteral("Titlefrm")));
-        QCOMPARE(menu(), before);  // the same menu, not loaded afresh
-        QCOMPARE(t_->shared().soundon, 0);
-        QVERIFY(menu()->soundOff()->isChecked());
-        QVERIFY(menu()->isAncestorOf(grey().childAt(5, 5)));
+        QVERIFY(clickEntry(16));  // Exit
+        QCOMPARE(t_->top(), kTitle);
+        QCOMPARE(t_->text(kTitle, QStringLiteral("Command1")), QStringLiteral("Cancel"));
+        QCOMPARE(grey().childAt(5, 5), grey().curtain());  // the backdrop stands in front of the menu
+        QVERIFY(t_->click(kTitle, QStringLiteral("Command1")));
+        QVERIFY(!t_->screen(kTitle));
+        QCOMPARE(t_->screen(kMenu), before);  // the same menu, not loaded afresh
+        QVERIFY(soundOff()->isChecked());
+        QVERIFY(clickEntry(15));
+        QVERIFY(t_->sound.played.isEmpty());  // sound stayed off throughout
         QCOMPARE(t_->ended, 0);
     }
 
-    void menuLoadedAfreshSwitchesSoundOn() {
-        toMenu();
-        QTest::mouseClick(menu()->soundOff(), Qt::LeftButton);
-        t_->screens().unload(QStringLiteral("intro0"));
-        settle();
-        t_->screens().show(QStringLiteral("intro0"));
-        QCOMPARE(t_->shared().soundon, 1);
-        QVERIFY(menu()->soundOn()->isChecked());
-    }
-
-    void enterPressesTheFocusedButton() {
+    void keysAndTheConfirmationsExit() {
         QVERIFY(t_->start());
-        QTest::keyClick(title(), Qt::Key_Return);  // "OK" has the focus at start
+        QTest::keyClick(t_->screen(kTitle), Qt::Key_Return);  // "OK" has the focus at start
         settle();
-        QCOMPARE(t_->screens().topMost(), QStringLiteral("intro0"));
-        QTest::mouseClick(labelOf(menu(), QStringLiteral("Label2"), 16), Qt::LeftButton);
-        title()->command2()->setFocus();
-        QTest::keyClick(title()->command2(), Qt::Key_Enter);
-        QCOMPARE(t_->ended, 1);
-    }
-
-    void exitAtStartIsSilent() {
-        QVERIFY(t_->start());
-        QTest::mouseClick(title()->command2(), Qt::LeftButton);
-        QCOMPARE(t_->ended, 1);
-        QVERIFY(t_->sound.played.isEmpty());  // sound is still off before the menu has loaded
-    }
-
-    void exitFromTheConfirmationEnds() {
-        toMenu();
-        QTest::mouseClick(labelOf(menu(), QStringLiteral("Label2"), 16), Qt::LeftButton);
+        QCOMPARE(t_->top(), kMenu);
+        QVERIFY(clickEntry(16));
+        auto* exit = t_->find<QPushButton>(kTitle, QStringLiteral("Command2"));
+        exit->setFocus();
         t_->sound.played.clear();
-        QTest::mouseClick(title()->command2(), Qt::LeftButton);
+        QTest::keyClick(exit, Qt::Key_Enter);
         QCOMPARE(t_->ended, 1);
         QCOMPARE(t_->sound.played, QStringList{kClick});
     }
 
-    void timerReadsTheRegister() {
-        QFile reg(t_->worksheets() + QStringLiteral("/track.txt"));
-        QVERIFY(reg.open(QIODevice::WriteOnly));
-        reg.write(" 2 \r\nMinibeasts\r\n\"Plants, trees\"\r\n");
-        reg.close();
-        toMenu();
-        QTRY_COMPARE(t_->shared().worksheetcount, 2);
-        QCOMPARE(t_->shared().worksheetnames[2], QStringLiteral("Plants, trees"));
-        QVERIFY(!menu()->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+    void menuReadsTheRegister_data() {
+        QTest::addColumn<bool>("withRegister");
+        QTest::newRow("two names") << true;
+        QTest::newRow("no register: quiet") << false;
     }
-
-    void missingRegisterIsQuiet() {
-        t_ = std::make_unique<TestProgram>(false);
-        toMenu();
-        QTRY_VERIFY(!menu()->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(t_->shared().worksheetcount, 0);
+    void menuReadsTheRegister() {
+        QFETCH(bool, withRegister);
+        t_ = std::make_unique<TestProgram>(withRegister);
+        if (withRegister) QVERIFY(t_->addWorksheets({QStringLiteral("Minibeasts"), QStringLiteral("A, b")}));
+        QVERIFY(t_->startAtMenu());
+        QTRY_VERIFY(!t_->screen(kMenu)->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        QCOMPARE(t_->context().shared.worksheetcount, withRegister ? 2 : 0);
+        if (withRegister) QCOMPARE(t_->context().shared.worksheetnames[2], QStringLiteral("A, b"));
         QVERIFY(t_->dialogs.shown.isEmpty());
-    }
-
-    void missingPhotographLeavesTheScreenWhole() {
-        QVERIFY(QFile::remove(t_->folder() + QStringLiteral("/images/swan1.jpg")));
-        toMenu();
-        QVERIFY(!menu()->findChild<PictureBox*>(QStringLiteral("Image1"))->hasPicture());
-        QCOMPARE(t_->screens().topMost(), QStringLiteral("intro0"));
     }
 };
 

@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "grey.h"
 #include "screens.h"
-#include "titlefrm.h"
 
 namespace bt::test {
 
@@ -15,19 +17,36 @@ QString sourceContent() {
     return QStringLiteral(BRAMBLETON_SOURCE_CONTENT);
 }
 
+QByteArray testSheet(const QString& title) {
+    QByteArray out = title.toLatin1() + "\r\n \r\n";
+    for (int q = 1; q <= 10; ++q)
+        out += "What is question " + QByteArray::number(q) +
+               " about?\r\nAnswer A\r\nAnswer B\r\nAnswer C\r\n" + "Answer D\r\n" +
+               QByteArray::number(rightAnswer(q)) + "\r\n \r\n";
+    return out;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+namespace {
+
 bool copyTree(const QString& from, const QString& to) {
-    QDir source(from);
-    if (!QDir().mkpath(to)) return false;
-    bool ok = true;
-    for (const QFileInfo& entry : source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+    bool ok = QDir().mkpath(to);
+    for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
         const QString target = to + QLatin1Char('/') + entry.fileName();
         ok = (entry.isDir() ? copyTree(entry.filePath(), target) : QFile::copy(entry.filePath(), target)) &&
              ok;
     }
     return ok;
 }
-
-namespace {
 
 // Hands every operation of a job to the test's one recording printer.
 class ForwardingPrinter final : public Printer {
@@ -75,23 +94,53 @@ bool TestProgram::start() {
 }
 
 bool TestProgram::startAtMenu() {
-    if (!start()) return false;
-    auto* title = qobject_cast<Titlefrm*>(screen(screen::kTitle));
-    if (!title) return false;
-    QTest::mouseClick(title->command1(), Qt::LeftButton);
-    settle();
-    return program_->screens().topMost() == screen::kMenu;
+    return start() && click(kTitle, QStringLiteral("Command1")) && top() == kMenu;
+}
+
+bool TestProgram::addWorksheets(const QStringList& titles, bool withFiles) {
+    QByteArray reg = " " + QByteArray::number(titles.size()) + " \r\n";
+    bool ok = true;
+    for (const QString& title : titles) {
+        reg += (title.contains(QLatin1Char(',')) ? '"' + title.toLatin1() + '"' : title.toLatin1()) + "\r\n";
+        if (withFiles)
+            ok = writeFile(worksheets() + QLatin1Char('/') + title + ".txt", testSheet(title)) && ok;
+    }
+    return writeFile(worksheets() + QStringLiteral("/track.txt"), reg) && ok;
+}
+
+bool TestProgram::openFromCatalogue(int slot) {
+    return click(kMenu, QStringLiteral("Label2"), 18) && click(kCatalogue, QStringLiteral("Label2"), slot);
 }
 
 QWidget* TestProgram::screen(const QString& name) const {
     return program_->screens().isLoaded(name) ? program_->screens().touch(name) : nullptr;
 }
 
-LabelButton* labelOf(QWidget* screen, const QString& name, int index) {
-    if (!screen) return nullptr;
-    for (LabelButton* label : screen->findChildren<LabelButton*>(name))
-        if (label->index() == index) return label;
-    return nullptr;
+QString TestProgram::top() const {
+    return program_->screens().topMost();
+}
+
+bool TestProgram::click(const QString& on, const QString& name, int index) {
+    QWidget* c = find(on, name, index);
+    if (!c || !c->isVisible()) return false;
+    const bool indicator = c->inherits("QRadioButton") || c->inherits("QCheckBox");
+    QTest::mouseClick(c, Qt::LeftButton, {}, indicator ? QPoint(8, c->height() / 2) : c->rect().center());
+    settle();
+    return true;
+}
+
+QString TestProgram::text(const QString& on, const QString& name, int index) const {
+    QWidget* c = find(on, name, index);
+    if (auto* label = qobject_cast<QLabel*>(c)) return label->text();
+    if (auto* button = qobject_cast<LabelButton*>(c)) return button->caption();
+    if (auto* box = qobject_cast<QLineEdit*>(c)) return box->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(c)) return button->text();
+    return {};
+}
+
+bool TestProgram::shown(const QString& on, const QString& name, int index) const {
+    QWidget* c = find(on, name, index);
+    return c && c->isVisibleTo(screen(on));
 }
 
 void pointAt(QWidget* widget, QPoint at) {

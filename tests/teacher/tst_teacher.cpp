@@ -1,13 +1,10 @@
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 
-#include "guide.h"
-#include "intro0.h"
+#include "page_view.h"
 #include "picture_box.h"
-#include "screens.h"
-#include "teacher.h"
 #include "test_program.h"
-#include "titlefrm.h"
 
 using namespace bt;
 using namespace bt::test;
@@ -16,20 +13,22 @@ class TestTeacher : public QObject {
     Q_OBJECT
     std::unique_ptr<TestProgram> t_;
 
-    intro0* menu() { return qobject_cast<intro0*>(t_->screen(screen::kMenu)); }
-    teacher* page() { return qobject_cast<teacher*>(t_->screen(QStringLiteral("teacher"))); }
-    guide* g() { return qobject_cast<guide*>(t_->screen(QStringLiteral("guide"))); }
-
-    void toMenu() {
-        QVERIFY(t_->startAtMenu());
-        t_->sound.played.clear();
+    PageView* page(const QString& on, const char* name) {
+        return t_->find<PageView>(on, QString::fromLatin1(name));
     }
+    PictureBox* picture(const char* name) {
+        return t_->find<PictureBox>(kTeacher, QString::fromLatin1(name));
+    }
+    QTimer* logoTimer() { return t_->screen(kTeacher)->findChild<QTimer*>(QStringLiteral("Timer1")); }
+    LabelButton* guideButton(int i) { return t_->find<LabelButton>(kGuide, QStringLiteral("Label3"), i); }
 
-    // Runs the logo animation until it has shown `ticks` more frames, and lists them.
+    // The frames the logo animation shows over the next `ticks` ticks; -1 for a frame whose file did not
+    // load.
     QList<int> animate(int ticks) {
         QList<int> frames;
-        QMetaObject::Connection c = connect(page()->timer1(), &QTimer::timeout, this,
-                                            [this, &frames] { frames << t_->shared().logoframe; });
+        QMetaObject::Connection c = connect(logoTimer(), &QTimer::timeout, this, [this, &frames] {
+            frames << (picture("Picture1")->hasPicture() ? t_->context().shared.logoframe : -1);
+        });
         QElapsedTimer waited;
         waited.start();
         while (frames.size() < ticks && waited.elapsed() < 5000) QTest::qWait(5);
@@ -41,87 +40,59 @@ class TestTeacher : public QObject {
     void init() { t_ = std::make_unique<TestProgram>(); }
     void cleanup() { t_.reset(); }
 
-    void introduction() {
-        toMenu();
-        QTest::mouseClick(menu()->entry(15), Qt::LeftButton);
-        QCOMPARE(t_->screens().topMost(), QStringLiteral("teacher"));
-        QCOMPARE(page()->image1()->source(), QStringLiteral("wmf\\introduction.wmf"));
-        QCOMPARE(page()->image2()->source(), QStringLiteral("wmf2\\introduction.wmf"));
-        QVERIFY(page()->image1()->hasPage() && page()->image2()->hasPage());
-        QVERIFY(!page()->image2()->isVisible());  // the print version is held, not shown
-        // The screen page fits the room beside the buttons; the print page is an A4 page, taller.
-        QVERIFY(page()->image1()->width() <= 696 && page()->image1()->height() <= 528);
-        QVERIFY(page()->image2()->page()->size().height() > page()->image1()->page()->size().height());
-        QVERIFY(!page()->timer1()->isActive());
-        QVERIFY(!page()->picture1()->isVisible() && !page()->picture2()->isVisible());
-        QCOMPARE(page()->palette().color(QPalette::Window), QColor(0, 78, 152));
+    void pagesFromTheMenu_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("introduction") << 15 << QStringLiteral("wmf\\introduction.wmf") << QColor(0, 78, 152);
+        QTest::newRow("acknowledgments")
+            << 19 << QStringLiteral("wmf\\acknowledgments.wmf") << QColor(49, 130, 212);
+    }
+    void pagesFromTheMenu() {
+        QFETCH(int, entry);
+        QFETCH(QString, shown);
+        QFETCH(QColor, background);
+        QVERIFY(t_->startAtMenu());
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), entry));
+        QCOMPARE(t_->top(), kTeacher);
+        QCOMPARE(page(kTeacher, "Image1")->source(), shown);
+        QCOMPARE(page(kTeacher, "Image2")->source(),
+                 QString(shown).replace(QLatin1String("wmf\\"), QLatin1String("wmf2\\")));
+        QVERIFY(page(kTeacher, "Image1")->hasPage() && page(kTeacher, "Image2")->hasPage());
+        QVERIFY(!page(kTeacher, "Image2")->isVisible());  // the print version is held, not shown
+        QVERIFY(page(kTeacher, "Image1")->width() <= 696 && page(kTeacher, "Image1")->height() <= 528);
+        QCOMPARE(t_->screen(kTeacher)->palette().color(QPalette::Window), background);
+        QCOMPARE(logoTimer()->isActive(), entry == 19);
         // No hover effect, no click sound; Exit closes.
-        pointAt(page(), QPoint(790, 300));
-        QVERIFY(page()->button(2)->isLit());
-        QTest::mouseClick(page()->button(2), Qt::LeftButton);
-        settle();
-        QCOMPARE(t_->screens().topMost(), screen::kMenu);
-        QCOMPARE(t_->sound.played, QStringList{QStringLiteral("wav\\click.wav")});  // the menu's own click
+        pointAt(t_->screen(kTeacher), QPoint(790, 300));
+        QVERIFY(t_->find<LabelButton>(kTeacher, QStringLiteral("Label3"), 2)->isLit());
+        t_->sound.played.clear();
+        QVERIFY(t_->click(kTeacher, QStringLiteral("Label3"), 2));
+        QCOMPARE(t_->top(), kMenu);
+        QVERIFY(t_->sound.played.isEmpty());
     }
 
-    void acknowledgmentsAnimationResumes() {
-        toMenu();
-        QTest::mouseClick(menu()->entry(19), Qt::LeftButton);
-        QCOMPARE(page()->image1()->source(), QStringLiteral("wmf\\acknowledgments.wmf"));
-        QCOMPARE(page()->palette().color(QPalette::Window), QColor(49, 130, 212));
-        QVERIFY(page()->picture2()->hasPicture());
-        QVERIFY(page()->timer1()->isActive());
-        const QList<int> first = animate(21);
-        QCOMPARE(first.size(), 21);
+    void logoAnimationLoopsAndResumes() {
+        QVERIFY(t_->startAtMenu());
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 19));
+        QVERIFY(!picture("Picture1")->isVisible());  // hidden until the first tick
+        QVERIFY(picture("Picture2")->hasPicture());  // the logo itself
         QList<int> expected;
         for (int i = 1; i <= 19; ++i) expected << i;
         expected << 0 << 1;
-        QCOMPARE(first, expected);
-        QVERIFY(page()->picture1()->isVisible() && page()->picture1()->hasPicture());
-        QVERIFY(page()->picture2()->isVisible());
-
-        QTest::mouseClick(page()->button(2), Qt::LeftButton);
-        settle();
-        const int last = t_->shared().logoframe;
-        QTest::mouseClick(menu()->entry(19), Qt::LeftButton);
-        QVERIFY(!page()->picture1()->isVisible());  // a fresh screen: hidden until the first tick
-        const QList<int> second = animate(2);
-        QCOMPARE(second.size(), 2);
-        QCOMPARE(second.first(), (last + 1) % 20);  // carries on from the frame after the last one shown
-    }
-
-    void frameNames_data() {
-        QTest::addColumn<int>("frame");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("0") << 0 << QStringLiteral("logo\\corv0000.gif");
-        QTest::newRow("9") << 9 << QStringLiteral("logo\\corv0009.gif");
-        QTest::newRow("10") << 10 << QStringLiteral("logo\\corv0010.gif");
-        QTest::newRow("19") << 19 << QStringLiteral("logo\\corv0019.gif");
-    }
-    void frameNames() {
-        QFETCH(int, frame);
-        QFETCH(QString, file);
-        QCOMPARE(teacher::frameFile(frame), file);
+        QCOMPARE(animate(21), expected);
+        QVERIFY(picture("Picture1")->isVisible() && picture("Picture2")->isVisible());
+        QVERIFY(t_->click(kTeacher, QStringLiteral("Label3"), 2));
+        const int last = t_->context().shared.logoframe;
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 19));
+        QCOMPARE(animate(1), QList<int>{(last + 1) % 20});  // carries on after the last frame shown
     }
 
     void guideWalk() {
-        toMenu();
-        QTest::mouseClick(menu()->entry(20), Qt::LeftButton);
-        QCOMPARE(t_->screens().topMost(), QStringLiteral("guide"));
-        QCOMPARE(t_->shared().guidepage, 1);
-        t_->sound.played.clear();  // the menu's own click
-        auto check = [this](int pageNo, const QString& heading, const QString& shown, bool picture,
-                            bool print, bool previous, bool next) {
-            QCOMPARE(t_->shared().guidepage, pageNo);
-            QCOMPARE(g()->counter()->text(), QStringLiteral("Page %1 of 10").arg(pageNo));
-            QCOMPARE(g()->heading()->text(), heading);
-            QCOMPARE(g()->image1()->source(), shown);
-            QCOMPARE(g()->image1()->hasPage(), !shown.isEmpty());
-            QCOMPARE(!g()->windowPicture().isNull(), picture);
-            QCOMPARE(g()->button(0)->isActive(), print);
-            QCOMPARE(g()->button(3)->isActive(), previous);
-            QCOMPARE(g()->button(2)->isActive(), next);
-        };
+        QVERIFY(t_->startAtMenu());
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 20));
+        QCOMPARE(t_->top(), kGuide);
+        t_->sound.played.clear();
         const QStringList headings{"",
                                    "",
                                    "",
@@ -133,46 +104,46 @@ class TestTeacher : public QObject {
                                    "Habitats",
                                    "Animals in your Locality"};
         auto expect = [&](int p) {
-            const QString shown = p <= 3 ? QStringLiteral("wmf\\guide%1.wmf").arg(p) : QString();
-            check(p, headings[p - 1], shown, p >= 4, p <= 3, p > 1, p < 10);
-            if (p <= 3) QCOMPARE(g()->image2()->source(), QStringLiteral("wmf2\\guide%1.wmf").arg(p));
+            QCOMPARE(t_->text(kGuide, QStringLiteral("Label1")), QStringLiteral("Page %1 of 10").arg(p));
+            QCOMPARE(t_->text(kGuide, QStringLiteral("Label2")), headings[p - 1]);
+            QCOMPARE(page(kGuide, "Image1")->source(),
+                     p <= 3 ? QStringLiteral("wmf\\guide%1.wmf").arg(p) : QString());
+            QCOMPARE(page(kGuide, "Image1")->hasPage(), p <= 3);
+            if (p <= 3)
+                QCOMPARE(page(kGuide, "Image2")->source(), QStringLiteral("wmf2\\guide%1.wmf").arg(p));
+            QCOMPARE(guideButton(0)->isActive(), p <= 3);  // Print
+            QCOMPARE(guideButton(3)->isActive(), p > 1);   // Previous Page
+            QCOMPARE(guideButton(2)->isActive(), p < 10);  // Next Page
         };
         expect(1);
-        QTest::mouseClick(g()->button(3), Qt::LeftButton);  // greyed: does nothing
+        QTest::mouseClick(guideButton(3), Qt::LeftButton);  // greyed: does nothing
         expect(1);
         for (int p = 2; p <= 10; ++p) {
-            QTest::mouseClick(g()->button(2), Qt::LeftButton);
+            QVERIFY(t_->click(kGuide, QStringLiteral("Label3"), 2));
             expect(p);
         }
-        QTest::mouseClick(g()->button(2), Qt::LeftButton);  // greyed on the last page
+        QTest::mouseClick(guideButton(2), Qt::LeftButton);  // greyed on the last page
         expect(10);
         for (int p = 9; p >= 1; --p) {
-            QTest::mouseClick(g()->button(3), Qt::LeftButton);
+            QVERIFY(t_->click(kGuide, QStringLiteral("Label3"), 3));
             expect(p);
         }
-        QVERIFY(t_->sound.played.isEmpty());  // the guide plays no sound
-        QTest::mouseClick(g()->button(1), Qt::LeftButton);
-        settle();
-        QCOMPARE(t_->screens().topMost(), screen::kMenu);
-    }
-
-    void guideButtonsOnlyDarken() {
-        toMenu();
-        QTest::mouseClick(menu()->entry(20), Qt::LeftButton);
-        QVERIFY(g()->button(2)->isLit());
-        pointAt(g(), QPoint(760, 300));
-        for (int i = 0; i < 4; ++i) QVERIFY(!g()->button(i)->isLit());
-        pointAt(g()->button(2));
-        QVERIFY(!g()->button(2)->isLit());
+        // The buttons only darken with the pointer, and the guide plays no sound.
+        pointAt(t_->screen(kGuide), QPoint(760, 300));
+        pointAt(guideButton(2));
+        QVERIFY(!guideButton(2)->isLit());
+        QVERIFY(t_->click(kGuide, QStringLiteral("Label3"), 1));
+        QCOMPARE(t_->top(), kMenu);
+        QVERIFY(t_->sound.played.isEmpty());
     }
 
     void missingPageLeavesTheScreenWhole() {
         QVERIFY(QFile::remove(t_->folder() + QStringLiteral("/wmf/introduction.wmf")));
-        toMenu();
-        QTest::mouseClick(menu()->entry(15), Qt::LeftButton);
-        QVERIFY(!page()->image1()->hasPage());
-        QVERIFY(page()->image2()->hasPage());
-        QCOMPARE(t_->screens().topMost(), QStringLiteral("teacher"));
+        QVERIFY(t_->startAtMenu());
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 15));
+        QVERIFY(!page(kTeacher, "Image1")->hasPage());
+        QVERIFY(page(kTeacher, "Image2")->hasPage());
+        QCOMPARE(t_->top(), kTeacher);
     }
 };
 

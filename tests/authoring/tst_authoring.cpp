@@ -1,0 +1,398 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include "test_program.h"
+
+using namespace bt;
+using namespace bt::test;
+
+namespace {
+const QString kSaved = QStringLiteral("Your worksheet has been saved.");
+const QString kProblem = QStringLiteral("There was a problem saving your worksheet");
+const QString kCorrupted = QStringLiteral("This worksheet seems to be corrupted.");
+}  // namespace
+
+class TestAuthoring : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestProgram> t_;
+
+    QLineEdit* box(const char* name, int index = -1) {
+        return t_->find<QLineEdit>(kWizard, QString::fromLatin1(name), index);
+    }
+    QCheckBox* tickBox(int i) { return t_->find<QCheckBox>(kWizard, QStringLiteral("Check1"), i); }
+    QString sheet(const QString& title) {
+        return t_->worksheets() + QLatin1Char('/') + title + QStringLiteral(".txt");
+    }
+    QByteArray reg() { return fileBytes(t_->worksheets() + QStringLiteral("/track.txt")); }
+
+    void openWizard() {
+        QVERIFY(t_->startAtMenu());
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 17));
+        QCOMPARE(t_->top(), kWizard);
+        t_->sound.played.clear();
+    }
+    // Types into a box the way a teacher does: click into it, clear it, then the keys.
+    void typeInto(QLineEdit* edit, const QString& text) {
+        QTest::mouseClick(edit, Qt::LeftButton);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(edit, &press);
+        }
+    }
+    void tick(int i) { QTest::mouseClick(tickBox(i), Qt::LeftButton, {}, QPoint(5, 8)); }
+    // Fills every box and ticks answer (q % 4) of question q (0..9).
+    void typeWorksheet(const QString& title) {
+        typeInto(box("Text1"), title);
+        for (int q = 0; q < 10; ++q) {
+            typeInto(box("Text2", q), QStringLiteral("Question number %1?").arg(q + 1));
+            for (int j = 0; j < 4; ++j)
+                typeInto(box("Text3", 4 * q + j),
+                         QStringLiteral("Answer %1%2").arg(q + 1).arg(QChar(u'A' + j)));
+            if (!tickBox(4 * q + q % 4)->isChecked()) tick(4 * q + q % 4);
+        }
+    }
+    bool save() { return t_->click(kWizard, QStringLiteral("Label3"), 1); }
+    bool exitWizard() { return t_->click(kWizard, QStringLiteral("Label3"), 0); }
+
+    void openCatalogue() {
+        QVERIFY(t_->startAtMenu());
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 18));
+        t_->sound.played.clear();
+    }
+    QStringList shownNames() {
+        QStringList names;
+        for (int i = 1; i <= 24; ++i)
+            if (t_->shown(kCatalogue, QStringLiteral("Label2"), i))
+                names << t_->text(kCatalogue, QStringLiteral("Label2"), i);
+        return names;
+    }
+    bool pageLink(int i) { return t_->click(kCatalogue, QStringLiteral("Label3"), i); }
+    bool linkShown(int i) { return t_->shown(kCatalogue, QStringLiteral("Label3"), i); }
+    bool tickCatalogue(const char* name) { return t_->click(kCatalogue, QString::fromLatin1(name)); }
+    QStringList names(int n) {
+        QStringList out;
+        for (int i = 1; i <= n; ++i) out << QStringLiteral("Sheet %1").arg(i);
+        return out;
+    }
+
+  private Q_SLOTS:
+    void init() { t_ = std::make_unique<TestProgram>(); }
+    void cleanup() { t_.reset(); }
+
+    void wizardStartsEmptyWithItsLimits() {
+        openWizard();
+        for (int i = 0; i < 40; ++i) QVERIFY(!tickBox(i)->isChecked() && box("Text3", i)->text().isEmpty());
+        typeInto(box("Text1"), QString(40, u'x'));
+        typeInto(box("Text2", 9), QString(70, u'x'));
+        typeInto(box("Text3", 39), QString(40, u'x'));
+        QCOMPARE(box("Text1")->text().size(), 25);
+        QCOMPARE(box("Text2", 9)->text().size(), 60);
+        QCOMPARE(box("Text3", 39)->text().size(), 30);
+    }
+
+    void checks_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>(
+            "breakWhat");  // 0 nothing; 1 every box empty; 2 Q3 answer C empty and D ticked;
+                           // 3 no tick on Q5; 4 two ticks on Q7; 5 Q8's question only blanks
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty title first, even with every box empty")
+            << QString() << 1 << QStringLiteral("You have not chosen a title for your worksheet");
+        QTest::newRow("an empty answer")
+            << QStringLiteral("Sheet") << 2 << QStringLiteral("You have not completed Question 3");
+        QTest::newRow("no tick") << QStringLiteral("Sheet") << 3
+                                 << QStringLiteral("You have not ticked the correct answer for Question 5");
+        QTest::newRow("two ticks") << QStringLiteral("Sheet") << 4
+                                   << QStringLiteral(
+                                          "You have ticked more than one correct answer for Question 7");
+        QTest::newRow("blanks count as filled") << QStringLiteral("Sheet") << 5 << kSaved;
+        const QString forbidden = QStringLiteral("A worksheet title cannot contain any of these characters");
+        QTest::newRow("slash") << QStringLiteral("Plants/Animals") << 0 << forbidden;
+        QTest::newRow("climbing out") << QStringLiteral("../evil") << 0 << forbidden;
+        QTest::newRow("question mark") << QStringLiteral("Why?") << 0 << forbidden;
+        const QString blank = QStringLiteral("A worksheet title cannot begin or end with a space");
+        QTest::newRow("leading blank") << QStringLiteral(" Plants") << 0 << blank;
+        QTest::newRow("trailing blank") << QStringLiteral("Plants ") << 0 << blank;
+        QTest::newRow("two dots") << QStringLiteral("..") << 0
+                                  << QStringLiteral("A worksheet title needs letters");
+        QTest::newRow("the register's name")
+            << QStringLiteral("TRACK") << 0 << QStringLiteral("The title \"TRACK\"");
+    }
+    void checks() {
+        QFETCH(QString, title);
+        QFETCH(int, breakWhat);
+        QFETCH(QString, message);
+        openWizard();
+        const QStringList before = QDir(t_->worksheets()).entryList(QDir::Files);
+        if (breakWhat != 1) typeWorksheet(QStringLiteral("x"));
+        typeInto(box("Text1"), title);
+        if (breakWhat == 2) {
+            typeInto(box("Text3", 4 * 2 + 2), QString());
+            tick(4 * 2 + 3);
+        }
+        if (breakWhat == 3) tick(4 * 4 + 0);
+        if (breakWhat == 4) tick(4 * 6 + 0);
+        if (breakWhat == 5) typeInto(box("Text2", 7), QStringLiteral("   "));
+        QVERIFY(save());
+        QCOMPARE(t_->dialogs.texts().size(), 1);
+        QVERIFY2(t_->dialogs.texts().first().startsWith(message), qPrintable(t_->dialogs.texts().first()));
+        QCOMPARE(t_->sound.played, QStringList{kClick});  // after the message
+        if (message != kSaved)
+            QCOMPARE(QDir(t_->worksheets()).entryList(QDir::Files), before);  // nothing written
+    }
+
+    void saveWritesTheFileByteForByte() {
+        openWizard();
+        typeWorksheet(QStringLiteral("Plants, pots & soil"));
+        typeInto(box("Text2", 0), QStringLiteral("Roots, stems or leaves?"));
+        typeInto(box("Text3", 1), QStringLiteral("Salt & pepper"));
+        QVERIFY(save());
+        QCOMPARE(t_->dialogs.texts(), QStringList{kSaved});
+        QByteArray expected =
+            "Plants& pots & soil\r\n \r\nRoots& stems or leaves?\r\nAnswer 1A\r\nSalt & pepper\r\n"
+            "Answer 1C\r\nAnswer 1D\r\n1\r\n \r\n";
+        for (int q = 2; q <= 10; ++q) {
+            expected += "Question number " + QByteArray::number(q) + "?\r\n";
+            for (char j : {'A', 'B', 'C', 'D'}) expected += "Answer " + QByteArray::number(q) + j + "\r\n";
+            expected += QByteArray::number((q - 1) % 4 + 1) + "\r\n \r\n";
+        }
+        QCOMPARE(fileBytes(sheet(QStringLiteral("Plants, pots & soil"))), expected);
+        QCOMPARE(reg(), QByteArray(" 1 \r\n\"Plants, pots & soil\"\r\n"));
+        QCOMPARE(t_->top(), kWizard);  // the wizard stays open with its contents
+        QCOMPARE(box("Text1")->text(), QStringLiteral("Plants, pots & soil"));
+    }
+
+    void savingTwiceAndUnderNewTitles() {
+        openWizard();
+        typeWorksheet(QStringLiteral("Minibeasts"));
+        QVERIFY(save());
+        typeInto(box("Text2", 4), QStringLiteral("Changed question?"));
+        QVERIFY(save());
+        QVERIFY(fileBytes(sheet(QStringLiteral("Minibeasts"))).contains("Changed question?"));
+        typeInto(box("Text1"), QStringLiteral("minibeasts"));  // another name: letter case counts
+        QVERIFY(save());
+        typeInto(box("Text1"), QStringLiteral("Łąka i staw"));  // beyond the code page
+        typeInto(box("Text2", 0), QStringLiteral("Gdzie żyje żaba?"));
+        QVERIFY(save());
+        QCOMPARE(t_->dialogs.texts(), (QStringList{kSaved, kSaved, kSaved, kSaved}));
+        QVERIFY(exitWizard());
+        // What was typed comes back: the catalogue lists it and the quiz shows it.
+        QVERIFY(t_->openFromCatalogue(3));
+        QCOMPARE(t_->text(kCatalogue, QStringLiteral("Label2"), 1), QStringLiteral("Minibeasts"));
+        QCOMPARE(t_->text(kCatalogue, QStringLiteral("Label2"), 2), QStringLiteral("minibeasts"));
+        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label6")), QStringLiteral("Łąka i staw"));
+        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label2")), QStringLiteral("Gdzie żyje żaba?"));
+    }
+
+    void registerProblems_data() {
+        QTest::addColumn<int>("names");  // -1: no register at all
+        QTest::newRow("a full register refuses the next name") << 1000;
+        QTest::newRow("no register") << -1;
+    }
+    void registerProblems() {
+        QFETCH(int, names);
+        if (names < 0)
+            QVERIFY(QFile::remove(t_->worksheets() + QStringLiteral("/track.txt")));
+        else
+            QVERIFY(t_->addWorksheets(this->names(names), false));
+        const QByteArray before = reg();
+        openWizard();
+        typeWorksheet(QStringLiteral("One more"));
+        QVERIFY(save());
+        QCOMPARE(t_->dialogs.texts(), QStringList{kProblem});
+        QCOMPARE(reg(), before);
+        QVERIFY(QFile::exists(sheet(QStringLiteral("One more"))));  // the file written first stays
+    }
+
+    void keyboardRunsThroughTheBoxes() {
+        openWizard();
+        auto after = [](QWidget* w, Qt::Key key) {
+            w->setFocus();
+            QTest::keyClick(w, key);
+            return QApplication::focusWidget();
+        };
+        // Enter moves on through the boxes and adds nothing; Tab goes the same way, then on to the ticks.
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
+            QCOMPARE(after(box("Text1"), key), box("Text2", 0));
+            QCOMPARE(after(box("Text2", 0), key), box("Text3", 0));
+            QCOMPARE(after(box("Text3", 0), key), box("Text3", 1));
+            QCOMPARE(after(box("Text3", 3), key), box("Text2", 1));
+            QCOMPARE(after(box("Text3", 19), key), box("Text2", 5));
+        }
+        QCOMPARE(after(box("Text3", 39), Qt::Key_Return), box("Text3", 39));  // the last box: nothing
+        QCOMPARE(after(box("Text3", 39), Qt::Key_Tab), tickBox(0));
+        QVERIFY(box("Text3", 39)->text().isEmpty());
+    }
+
+    void exitWithoutAsking() {
+        openWizard();
+        typeWorksheet(QStringLiteral("Unsaved"));
+        QVERIFY(exitWizard());
+        QVERIFY(!t_->screen(kWizard));
+        QCOMPARE(t_->top(), kMenu);
+        QVERIFY(t_->dialogs.texts().isEmpty());
+        QVERIFY(!QFile::exists(sheet(QStringLiteral("Unsaved"))));
+        QCOMPARE(t_->sound.played, QStringList{kClick});
+    }
+
+    void cataloguePages_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("pages");  // how many pages the links reach
+        QTest::addColumn<int>("onLast");
+        QTest::newRow("3 on one page") << 3 << 1 << 3;
+        QTest::newRow("24 fill one page") << 24 << 1 << 24;
+        QTest::newRow("25 need two") << 25 << 2 << 1;
+        QTest::newRow("1000: page 41 is the last") << 1000 << 41 << 24;
+    }
+    void cataloguePages() {
+        QFETCH(int, count);
+        QFETCH(int, pages);
+        QFETCH(int, onLast);
+        QVERIFY(t_->addWorksheets(names(count), false));
+        openCatalogue();
+        QVERIFY(!t_->screen(kMenu));  // the catalogue replaces the menu
+        QCOMPARE(shownNames().first(), QStringLiteral("Sheet 1"));
+        QVERIFY(!linkShown(0));
+        for (int p = 2; p <= pages; ++p) QVERIFY(pageLink(1));
+        QVERIFY(!linkShown(1));
+        QCOMPARE(linkShown(0), pages > 1);
+        QCOMPARE(t_->text(kCatalogue, QStringLiteral("Label4")), QStringLiteral("Page %1").arg(pages));
+        QCOMPARE(shownNames().size(), onLast);
+        QCOMPARE(shownNames().first(), QStringLiteral("Sheet %1").arg(24 * (pages - 1) + 1));
+        QCOMPARE(t_->sound.played.size(), pages - 1);
+        if (pages > 1) {
+            QVERIFY(pageLink(0));
+            QCOMPARE(shownNames().first(), QStringLiteral("Sheet %1").arg(24 * (pages - 2) + 1));
+        }
+    }
+
+    void ticksExcludeEachOther() {
+        openCatalogue();
+        auto* edit = t_->find<QCheckBox>(kCatalogue, QStringLiteral("Check1"));
+        auto* del = t_->find<QCheckBox>(kCatalogue, QStringLiteral("Check2"));
+        QVERIFY(tickCatalogue("Check1") && tickCatalogue("Check2"));
+        QVERIFY(del->isChecked() && !edit->isChecked());
+        QVERIFY(tickCatalogue("Check1"));
+        QVERIFY(edit->isChecked() && !del->isChecked());
+        QVERIFY(tickCatalogue("Check1"));  // unticking leaves the other alone
+        QVERIFY(!edit->isChecked() && !del->isChecked());
+    }
+
+    void deleting_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("the third of five")
+            << 5 << 1 << 3 << true << QByteArray(" 4 \r\nSheet 1\r\nSheet 2\r\nSheet 4\r\nSheet 5\r\n");
+        QTest::newRow("cancelled") << 3 << 1 << 2 << false
+                                   << QByteArray(" 3 \r\nSheet 1\r\nSheet 2\r\nSheet 3\r\n");
+        QTest::newRow("the only name on page 2") << 25 << 2 << 1 << true << QByteArray();
+    }
+    void deleting() {
+        QFETCH(int, count);
+        QFETCH(int, page);
+        QFETCH(int, slot);
+        QFETCH(bool, confirm);
+        QFETCH(QByteArray, after);
+        QVERIFY(t_->addWorksheets(names(count)));
+        openCatalogue();
+        if (page == 2) QVERIFY(pageLink(1));
+        QVERIFY(tickCatalogue("Check2"));
+        t_->dialogs.answers = {confirm};
+        const QString name = t_->text(kCatalogue, QStringLiteral("Label2"), slot);
+        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), slot));
+        QCOMPARE(
+            t_->dialogs.texts(),
+            QStringList{QStringLiteral("Are you sure that you want to delete the worksheet %1?").arg(name)});
+        if (!after.isEmpty()) QCOMPARE(reg(), after);
+        QCOMPARE(shownNames().size(), (page == 1 ? count : 1) - (confirm ? 1 : 0));
+        QVERIFY(QFile::exists(sheet(name)));  // the worksheet file itself stays
+        if (page == 2) {
+            QCOMPARE(t_->text(kCatalogue, QStringLiteral("Label4")), QStringLiteral("Page 2"));
+            QVERIFY(pageLink(0));
+            QCOMPARE(shownNames().size(), 24);
+        }
+    }
+
+    void missingWorksheetInEveryMode_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("quiz") << QString();
+        QTest::newRow("edit") << QStringLiteral("Check1");
+        QTest::newRow("delete") << QStringLiteral("Check2");
+    }
+    void missingWorksheetInEveryMode() {
+        QFETCH(QString, mode);
+        QVERIFY(t_->addWorksheets(names(3)));
+        QVERIFY(QFile::remove(sheet(QStringLiteral("Sheet 2"))));
+        const QByteArray before = reg();
+        openCatalogue();
+        if (!mode.isEmpty()) QVERIFY(t_->click(kCatalogue, mode));
+        t_->sound.played.clear();
+        t_->dialogs.answers = {true};
+        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), 2));
+        QCOMPARE(t_->dialogs.texts(), QStringList{kCorrupted});
+        QCOMPARE(t_->sound.played, QStringList{kClick});  // the click comes first, failure or not
+        QCOMPARE(t_->top(), kCatalogue);
+        QCOMPARE(reg(), before);
+    }
+
+    void exitBringsAFreshMenuWithSoundOn() {
+        QVERIFY(t_->startAtMenu());
+        QTest::mouseClick(t_->find(kMenu, QStringLiteral("Option2")), Qt::LeftButton);  // Sound Off
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 18));
+        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), 0));  // Exit
+        QVERIFY(!t_->screen(kCatalogue));
+        QCOMPARE(t_->top(), kMenu);
+        QVERIFY(t_->find<QAbstractButton>(kMenu, QStringLiteral("Option1"))->isChecked());
+        t_->sound.played.clear();
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 17));
+        QCOMPARE(t_->sound.played, QStringList{kClick});
+    }
+
+    // A teacher's day: write a worksheet, find it, let a pupil take it, edit it, delete it.
+    void teachersDay() {
+        openWizard();
+        typeWorksheet(QStringLiteral("Our pond, Year 4"));
+        QVERIFY(save() && exitWizard());
+        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 18));
+        QCOMPARE(shownNames(), QStringList{QStringLiteral("Our pond, Year 4")});
+        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), 1));
+        for (int q = 1; q <= 10; ++q) {
+            QVERIFY(t_->click(kQuiz, QStringLiteral("Option1"), (q - 1) % 4 + 1));
+            QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 1));
+        }
+        QCOMPARE(t_->text(kResults, QStringLiteral("Label1")),
+                 QStringLiteral("Excellent work. You have scored 10 out of 10."));
+        QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 1));
+        QCOMPARE(t_->top(), kCatalogue);
+
+        QVERIFY(tickCatalogue("Check1"));
+        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), 1));
+        QCOMPARE(t_->top(), kWizard);
+        QCOMPARE(box("Text1")->text(), QStringLiteral("Our pond, Year 4"));
+        QCOMPARE(box("Text2", 9)->text(), QStringLiteral("Question number 10?"));
+        for (int j = 0; j < 4; ++j) QCOMPARE(tickBox(4 * 2 + j)->isChecked(), j == 2);
+        typeInto(box("Text2", 9), QStringLiteral("Which animal lays frogspawn?"));
+        QVERIFY(save() && exitWizard());
+        QVERIFY(
+            fileBytes(sheet(QStringLiteral("Our pond, Year 4"))).contains("Which animal lays frogspawn?"));
+        QVERIFY(t_->find<QCheckBox>(kCatalogue, QStringLiteral("Check1"))->isChecked());  // ticks stay
+
+        QVERIFY(tickCatalogue("Check2"));
+        t_->dialogs.answers = {true};
+        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), 1));
+        QVERIFY(shownNames().isEmpty());
+        QCOMPARE(reg(), QByteArray(" 0 \r\n"));
+    }
+};
+
+QTEST_MAIN(TestAuthoring)
+#include "tst_authoring.moc"
