@@ -24,21 +24,15 @@ const QString kThud = QStringLiteral("wav\\thud3.wav");
 
 // A box's outline: a bordered, transparent rectangle.
 QFrame* outline(QWidget* parent, const QString& name, int index, const TwipsBox& box) {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setProperty("index", index);
+    auto* frame = makeControl<QFrame>(parent, name, box, QFont(), Qt::black, index);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     frame->setLineWidth(1);
-    QPalette pal = frame->palette();
-    pal.setColor(QPalette::WindowText, Qt::black);
-    frame->setPalette(pal);
-    frame->setGeometry(box.pixels());
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     return frame;
 }
 
 QPoint pixelsOf(BoardPoint p) {
-    return QPoint(qRound(p.x / kTwipsPerPixel), qRound(p.y / kTwipsPerPixel));
+    return QPoint(px(p.x), px(p.y));
 }
 
 }  // namespace
@@ -133,7 +127,7 @@ void BoardScreen::moveLabel(int k) {
 
 void BoardScreen::Label2_MouseMove(int k, Qt::MouseButtons buttons, QPointF at) {
     if (buttons != Qt::LeftButton) return;  // the left button alone drags
-    board_.drag(k, float(at.x() * kTwipsPerPixel), float(at.y() * kTwipsPerPixel));
+    board_.drag(k, float(twips(at.x())), float(twips(at.y())));
     moveLabel(k);
 }
 

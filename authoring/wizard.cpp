@@ -71,11 +71,8 @@ constexpr int kAnswerLength = 30;
 
 QLineEdit* textBox(QWidget* parent, const QString& name, int index, const TwipsBox& box, double points,
                    int maxLength) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setProperty("index", index);
-    edit->setGeometry(box.pixels());
-    edit->setFont(screenFont(QStringLiteral("Times New Roman"), points));
+    auto* edit = makeControl<QLineEdit>(
+        parent, name, box, screenFont(QStringLiteral("Times New Roman"), points), QColor(), index);
     edit->setMaxLength(maxLength);
     return edit;
 }
@@ -102,10 +99,8 @@ wizard::wizard(Context& context, QWidget* parent) : Screen(screen::kWizard, pare
             const int i = 4 * q + j;
             addCaption(this, QStringLiteral("Label1"), QString::fromLatin1(kLetters[j]), letterBox(q, j),
                        screenFont(tahoma, 9.75, true), colours::kYellow, Qt::AlignLeft | Qt::AlignVCenter);
-            auto* tick = new QCheckBox(this);
-            tick->setObjectName(QStringLiteral("Check1"));
-            tick->setProperty("index", i);
-            tick->setGeometry(tickBoxAt(q, j).pixels());
+            auto* tick =
+                makeControl<QCheckBox>(this, QStringLiteral("Check1"), tickBoxAt(q, j), QFont(), QColor(), i);
             tick->setAccessibleName(
                 QStringLiteral("Question %1 answer %2 is correct").arg(q + 1).arg(QChar(u'A' + j)));
             check1_[i] = tick;

@@ -32,13 +32,9 @@ const QColor kRed(255, 0, 0);
 
 QCheckBox* tick(QWidget* parent, const QString& name, const QString& text, const TwipsBox& box,
                 const QColor& colour) {
-    auto* check = new QCheckBox(text, parent);
-    check->setObjectName(name);
-    check->setGeometry(box.pixels());
-    check->setFont(screenFont(QStringLiteral("Tahoma"), 12, true));
-    QPalette pal = check->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    check->setPalette(pal);
+    auto* check =
+        makeControl<QCheckBox>(parent, name, box, screenFont(QStringLiteral("Tahoma"), 12, true), colour);
+    check->setText(text);
     return check;
 }
 
@@ -74,8 +70,8 @@ worksheets::worksheets(Context& context, QWidget* parent)
     const std::array<QString, 2> captions{QStringLiteral("<< Previous Page"), QStringLiteral("Next Page >>")};
     for (int i = 0; i < 2; ++i) {
         auto* link = new LabelButton(QStringLiteral("Label3"), i, captions[i], this);
-        link->setGeometry(links[i].pixels());
-        link->setFont(screenFont(QStringLiteral("Tahoma"), 15.75, true));
+        setupControl(link, QStringLiteral("Label3"), links[i],
+                     screenFont(QStringLiteral("Tahoma"), 15.75, true), QColor(), i);
         link->hide();
         connect(link, &LabelButton::clicked, this, &worksheets::Label3_Click);
         label3_[i] = link;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QMessageBox>
 
+#include "logging.h"
 #include "sound_module.h"
 
 namespace bt {
@@ -25,7 +26,7 @@ void QtSound::loadPlayer() {
         if (module_.load()) break;
     }
     if (!module_.isLoaded()) {
-        qWarning("Sound is off: %s", qPrintable(module_.errorString()));
+        qCWarning(lcBrambleton, "Sound is off: %s", qPrintable(module_.errorString()));
         return;
     }
     auto create = reinterpret_cast<SoundModuleCreate>(module_.resolve(kSoundModuleCreate));

@@ -20,8 +20,7 @@ Screen::Screen(const QString& name, QWidget* parent) : QWidget(parent) {
 LabelButton* Screen::addButton(const QString& name, int index, const QString& caption, const TwipsBox& box,
                                double points) {
     auto* button = new LabelButton(name, index, caption, this);
-    button->setGeometry(box.pixels());
-    button->setFont(screenFont(QStringLiteral("Tahoma"), points, true));
+    setupControl(button, name, box, screenFont(QStringLiteral("Tahoma"), points, true), QColor(), index);
     connect(button, &LabelButton::hovered, this, [this, button] {
         if (lightOnHover_) button->setLit(true);
     });
@@ -43,17 +42,25 @@ void Screen::mouseMoveEvent(QMouseEvent* event) {
     if (unlightOnBackground_) unlightButtons();
 }
 
+void setupControl(QWidget* control, const QString& name, const TwipsBox& box, const QFont& font,
+                  const QColor& textColour, int index) {
+    control->setObjectName(name);
+    if (index >= 0) control->setProperty("index", index);
+    control->setGeometry(box.pixels());
+    control->setFont(font);
+    if (textColour.isValid()) {
+        QPalette pal = control->palette();
+        pal.setColor(QPalette::WindowText, textColour);
+        control->setPalette(pal);
+    }
+}
+
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, const TwipsBox& box,
                    const QFont& font, const QColor& colour, Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(box.pixels());
-    label->setFont(font);
+    auto* label = makeControl<QLabel>(parent, name, box, font, colour);
+    label->setText(text);
     label->setAlignment(alignment);
     label->setWordWrap(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
     return label;
 }
 

@@ -41,6 +41,20 @@ class Screen : public QWidget {
     bool unlightOnBackground_ = true;
 };
 
+// Gives a new control its control name (and, in a control array, its index), its box in twips, its font
+// and, when valid, its text colour.
+void setupControl(QWidget* control, const QString& name, const TwipsBox& box, const QFont& font,
+                  const QColor& textColour = QColor(), int index = -1);
+
+// Makes a control of type T on parent and sets it up as above.
+template <class T>
+T* makeControl(QWidget* parent, const QString& name, const TwipsBox& box, const QFont& font,
+               const QColor& textColour = QColor(), int index = -1) {
+    auto* control = new T(parent);
+    setupControl(control, name, box, font, textColour, index);
+    return control;
+}
+
 // A caption label at a twips box, transparent, in the given font and colour; long texts wrap.
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, const TwipsBox& box,
                    const QFont& font, const QColor& colour,

@@ -9,14 +9,15 @@ namespace bt {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-// Twips to pixels, rounded to the nearest pixel (halves away from zero).
-constexpr int px(int twips) {
-    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
-                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+// Twips to pixels: the nearest pixel, halves away from zero. Every position and size on a screen, whole
+// or fractional (a label being dragged), goes to pixels by this one rule.
+constexpr int px(double twips) {
+    const double pixels = twips / kTwipsPerPixel;
+    return pixels >= 0 ? int(pixels + 0.5) : -int(-pixels + 0.5);
 }
 
 // Pixels to twips.
-constexpr int twips(int pixels) {
+constexpr double twips(double pixels) {
     return pixels * kTwipsPerPixel;
 }
 

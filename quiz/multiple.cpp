@@ -66,21 +66,16 @@ multiple::multiple(Context& context, QWidget* parent) : Screen(screen::kQuiz, pa
 
     group_ = new QButtonGroup(this);
     for (int i = 1; i <= kNoAnswer; ++i) {
-        auto* option = new QRadioButton(this);
-        option->setObjectName(QStringLiteral("Option1"));
-        option->setProperty("index", i);
-        option->setFont(screenFont(times, 20.25));
+        auto* option =
+            makeControl<QRadioButton>(this, QStringLiteral("Option1"), i <= 4 ? kOption1[i] : TwipsBox{},
+                                      screenFont(times, 20.25), colours::kYellow, i);
         option->setStyle(largeIndicatorStyle());
-        QPalette pal = option->palette();
-        pal.setColor(QPalette::WindowText, colours::kYellow);
-        option->setPalette(pal);
         group_->addButton(option, i);
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on) Option1_Click();
         });
         option1_[i] = option;
     }
-    for (int i = 1; i <= 4; ++i) option1_[i]->setGeometry(kOption1[i].pixels());
     // The "no answer" choice is never seen: selecting it is how the screen clears the pupil's choice.
     option1_[kNoAnswer]->hide();
 
@@ -147,14 +142,10 @@ void multiple::Label3_Click(int index) {
 }
 
 void multiple::printworksheet() {
-    try {
-        std::unique_ptr<Printer> printer = context_.printer();
-        printWorksheet(*printer, label5_->text(), label6_->text(), context_.shared);
-    } catch (const PrinterError&) {
-        context_.dialogs->message(kPrintingProblem);
-        return;
-    }
-    context_.dialogs->message(QStringLiteral("Your worksheet is now printing."));
+    if (printJob(context_, [this](Printer& p) {
+            printWorksheet(p, label5_->text(), label6_->text(), context_.shared);
+        }))
+        context_.dialogs->message(QStringLiteral("Your worksheet is now printing."));
 }
 
 void multiple::nextQuestion() {

@@ -56,10 +56,7 @@ Welldone::Welldone(Context& context, QWidget* parent) : Screen(screen::kResults,
     label5_->hide();
     label6_ = addCaption(this, QStringLiteral("Label6"), QStringLiteral("Read the Key Facts and try again."),
                          kLabel6, screenFont(times, 24), colours::kYellow);
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(kText1.pixels());
-    text1_->setFont(screenFont(times, 24));
+    text1_ = makeControl<QLineEdit>(this, QStringLiteral("Text1"), kText1, screenFont(times, 24));
     text1_->setMaxLength(kNameLength);
     text1_->hide();
     label2_ = addCaption(this, QStringLiteral("Label2"),
@@ -80,6 +77,7 @@ Welldone::Welldone(Context& context, QWidget* parent) : Screen(screen::kResults,
         auto* timer = new QTimer(this);
         timer->setObjectName(QString::fromLatin1(name));
         timer->setInterval(ms);
+        timer->setSingleShot(true);
         connect(timer, &QTimer::timeout, this, handler);
         return timer;
     };
@@ -122,13 +120,11 @@ void Welldone::showQuizHandover() {
 void Welldone::Timer1_Timer() {
     QRandomGenerator random = clockSeeded();
     picture1_->setPicture(context_.paths, resultPicture(random.generateDouble()));
-    timer1_->stop();
     timer2_->start();
 }
 
 void Welldone::Timer2_Timer() {
     if (text1_->isVisible()) text1_->setFocus(Qt::OtherFocusReason);
-    timer2_->stop();
     for (LabelButton* b : label3_) b->setLit(true);
     timer3_->start();
 }
@@ -139,17 +135,12 @@ void Welldone::Timer3_Timer() {
         const QString sound = resultSound(context_.shared.score, random.generateDouble());
         if (!sound.isEmpty()) context_.sound->play(sound);
     }
-    timer3_->stop();
 }
 
 void Welldone::Label3_Click(int index) {
     const SharedValues& m = context_.shared;
     if (index == kAction && m.score == m.outof) {
-        try {
-            Printpage();
-        } catch (...) {
-            context_.dialogs->message(QStringLiteral("Printing has been cancelled."));
-        }
+        Printpage();
         return;  // no click after printing
     }
     if (index == kAction) {
@@ -162,19 +153,16 @@ void Welldone::Label3_Click(int index) {
 }
 
 void Welldone::Printpage() {
-    try {
-        std::unique_ptr<Printer> printer = context_.printer();
-        // The title is measured in the screen's own small interface font, as the screen would show it.
-        const QFontMetricsF screenFontMetrics(screenFont(QStringLiteral("MS Sans Serif"), 8));
-        printCertificate(*printer, context_.shared.certtitle, text1_->text(), context_.shared.score,
-                         context_.shared.outof, [&screenFontMetrics](const QString& text) {
-                             return screenFontMetrics.horizontalAdvance(text) * kTwipsPerPixel;
-                         });
-    } catch (const PrinterError&) {
-        context_.dialogs->message(kPrintingProblem);
-        return;
-    }
-    context_.dialogs->message(QStringLiteral("Your certificate is now printing."));
+    // The title is measured in the screen's own small interface font, as the screen would show it.
+    const QFontMetricsF screenFontMetrics(screenFont(QStringLiteral("MS Sans Serif"), 8));
+    const auto screenWidth = [&screenFontMetrics](const QString& text) {
+        return twips(screenFontMetrics.horizontalAdvance(text));
+    };
+    const SharedValues& m = context_.shared;
+    if (printJob(context_, [&](Printer& p) {
+            printCertificate(p, m.certtitle, text1_->text(), m.score, m.outof, screenWidth);
+        }))
+        context_.dialogs->message(QStringLiteral("Your certificate is now printing."));
 }
 
 }  // namespace bt

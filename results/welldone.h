@@ -3,7 +3,8 @@
 // chosen by the score, and "Print Certificate" after full marks or "Check Wrong Answers" after a quiz.
 //
 // The activity sets score and outof before the first touch; loading reads them. Three one-shot timers then
-// run once each: the picture (1 ms), the name box's focus and the lit buttons (10 ms), the sound (1 ms).
+// run once each, one after another: the picture (1 ms), the name box's focus and the lit buttons (10 ms), the
+// sound (1 ms).
 
 #include <QLabel>
 #include <QLineEdit>

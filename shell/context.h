@@ -27,6 +27,10 @@ struct Context {
 // The sound gate: plays the WAV file only while sound is switched on (soundon is 1).
 void playSound(Context& context, const QString& relativePath);
 
+// Runs one print job on a fresh printer from the context. A printer failure stops it there and is reported
+// with the printing-problem sentence. True when the job has gone to the spooler.
+bool printJob(Context& context, const std::function<void(Printer&)>& job);
+
 inline const QString kClickSound = QStringLiteral("wav\\click.wav");
 inline const QString kPrintingProblem = QStringLiteral("There was a problem printing to your printer.");
 

@@ -77,13 +77,10 @@ constexpr int kWizardEntry = 17;
 constexpr int kCatalogueEntry = 18;
 
 QRadioButton* soundOption(QWidget* parent, const char* name, const QString& text, const TwipsBox& box) {
-    auto* option = new QRadioButton(text, parent);
-    option->setObjectName(QString::fromLatin1(name));
-    option->setGeometry(box.pixels());
-    option->setFont(screenFont(QStringLiteral("Tahoma"), 9.75, true));
-    QPalette pal = option->palette();
-    pal.setColor(QPalette::WindowText, colours::kYellow);
-    option->setPalette(pal);
+    auto* option =
+        makeControl<QRadioButton>(parent, QString::fromLatin1(name), box,
+                                  screenFont(QStringLiteral("Tahoma"), 9.75, true), colours::kYellow);
+    option->setText(text);
     option->setFocusPolicy(Qt::NoFocus);
     return option;
 }
@@ -104,10 +101,8 @@ intro0::intro0(Context& context, QWidget* parent)
     connect(option1_, &QRadioButton::clicked, this, [this] { context_.shared.soundon = 1; });
     connect(option2_, &QRadioButton::clicked, this, [this] { context_.shared.soundon = 0; });
 
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* frame = makeControl<QFrame>(this, QStringLiteral("Frame1"), kFrame1, QFont());
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(kFrame1.pixels());
     image1_ = new PictureBox(QStringLiteral("Image1"), frame);
     image1_->setGeometry(kImage1.pixels());
 
@@ -124,6 +119,7 @@ intro0::intro0(Context& context, QWidget* parent)
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(1);
+    timer1_->setSingleShot(true);
     connect(timer1_, &QTimer::timeout, this, &intro0::Timer1_Timer);
 }
 
@@ -165,7 +161,6 @@ void intro0::Label2_Click(int index) {
 
 void intro0::Timer1_Timer() {
     readRegister(registerPath(context_.paths), context_.shared);
-    timer1_->stop();
 }
 
 }  // namespace bt

@@ -1,8 +1,7 @@
 #include "screens.h"
 
-#include <QtDebug>
-
 #include "grey.h"
+#include "logging.h"
 
 namespace bt {
 
@@ -16,7 +15,7 @@ QWidget* Screens::touch(const QString& name) {
     if (Screen* screen = loaded_.value(name)) return screen;
     const auto factory = factories_.constFind(name);
     if (factory == factories_.cend()) {
-        qWarning("There is no screen named %s", qPrintable(name));
+        qCWarning(lcBrambleton, "There is no screen named %s", qPrintable(name));
         return nullptr;
     }
     Screen* screen = (*factory)(context_, &grey_);

@@ -44,10 +44,9 @@ const QColor kDarkGreen(0, 128, 0);
 const QColor kBlue(0, 0, 255);
 
 QPushButton* pushButton(QWidget* parent, const char* name, const QString& text, const TwipsBox& box) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(box.pixels());
-    button->setFont(screenFont(QStringLiteral("MS Sans Serif"), 8.25));
+    auto* button = makeControl<QPushButton>(parent, QString::fromLatin1(name), box,
+                                            screenFont(QStringLiteral("MS Sans Serif"), 8.25));
+    button->setText(text);
     QPalette pal = button->palette();
     pal.setColor(QPalette::Button, colours::kTitle);
     button->setPalette(pal);
@@ -61,10 +60,8 @@ Titlefrm::Titlefrm(Context& context, QWidget* parent) : Screen(screen::kTitle, p
     setBackground(this, colours::kTitle);
     setFixedSize(px(kWidth), px(kHeight));
 
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* frame = makeControl<QFrame>(this, QStringLiteral("Frame1"), kFrame1, QFont());
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(kFrame1.pixels());
 
     const QString times = QStringLiteral("Times New Roman");
     addCaption(frame, QStringLiteral("Label4"), QStringLiteral("Brambleton"), kLabel4,

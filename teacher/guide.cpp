@@ -71,17 +71,10 @@ guide::guide(Context& context, QWidget* parent) : Screen(QStringLiteral("guide")
     label3_[kPreviousIndex]->setActive(false);
     for (LabelButton* b : label3_) connect(b, &LabelButton::clicked, this, &guide::Label3_Click);
 
-    label1_ = new QLabel(QStringLiteral("Page 1 of 10"), this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(kLabel1.pixels());
-    label1_->setFont(screenFont(QStringLiteral("Tahoma"), 15.75, true));
-    label1_->setAlignment(Qt::AlignCenter);
+    label1_ = addCaption(this, QStringLiteral("Label1"), QStringLiteral("Page 1 of 10"), kLabel1,
+                         screenFont(QStringLiteral("Tahoma"), 15.75, true), Qt::black, Qt::AlignCenter);
     label1_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QPalette pal = label1_->palette();
-    pal.setColor(QPalette::WindowText, Qt::black);
-    pal.setColor(QPalette::Window, Qt::white);
-    label1_->setPalette(pal);
-    label1_->setAutoFillBackground(true);
+    setBackground(label1_, Qt::white);
 }
 
 void guide::load() {

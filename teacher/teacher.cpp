@@ -76,14 +76,11 @@ void teacher::Label3_Click(int index) {
 
 void printPage(Context& context, const PageView& page) {
     if (!page.hasPage()) return;
-    try {
-        std::unique_ptr<Printer> printer = context.printer();
-        printer->print(QStringLiteral(" "), true);
-        printer->drawPicture(*page.page(), 1000, 1000);
-        printer->endDocument();
-    } catch (const PrinterError&) {
-        context.dialogs->message(kPrintingProblem);
-    }
+    printJob(context, [&page](Printer& p) {
+        p.print(QStringLiteral(" "), true);
+        p.drawPicture(*page.page(), 1000, 1000);
+        p.endDocument();
+    });
 }
 
 void openTeacherPage(Context& context, const QString& screenPage, const QString& printPage) {
