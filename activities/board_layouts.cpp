@@ -158,7 +158,7 @@ static_assert(boxesOnScreen(kLocalityordItems, 2565, 375) && allOnScreen(kLocali
 }  // namespace
 
 const BoardLayout& partslabLayout() {
-    static const BoardLayout layout{.screen = "partslab",
+    static const BoardLayout layout{.name = ScreenName(ScreenName::Kind::Labelling, "parts"),
                                     .labelWidth = 1965,
                                     .labelHeight = 375,
                                     .labelPoints = 11.25,
@@ -172,7 +172,7 @@ const BoardLayout& partslabLayout() {
 }
 
 const BoardLayout& localitylabLayout() {
-    static const BoardLayout layout{.screen = "localitylab",
+    static const BoardLayout layout{.name = ScreenName(ScreenName::Kind::Labelling, "locality"),
                                     .labelWidth = 1845,
                                     .labelHeight = 615,
                                     .labelPoints = 9.75,
@@ -186,7 +186,7 @@ const BoardLayout& localitylabLayout() {
 }
 
 const BoardLayout& partsordLayout() {
-    static const BoardLayout layout{.screen = "partsord",
+    static const BoardLayout layout{.name = ScreenName(ScreenName::Kind::Ordering, "parts"),
                                     .labelWidth = 2205,
                                     .labelHeight = 375,
                                     .labelPoints = 11.25,
@@ -200,7 +200,7 @@ const BoardLayout& partsordLayout() {
 }
 
 const BoardLayout& localityordLayout() {
-    static const BoardLayout layout{.screen = "localityord",
+    static const BoardLayout layout{.name = ScreenName(ScreenName::Kind::Ordering, "locality"),
                                     .labelWidth = 2565,
                                     .labelHeight = 375,
                                     .labelPoints = 11.25,

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "board.h"
+#include "screen_registry.h"
 #include "twips.h"
 
 namespace bt {
@@ -42,7 +43,7 @@ struct BoardLayout {
         LabelWidth,  // home slots take the labels' width at load
     };
 
-    const char* screen;
+    ScreenName name;
     int labelWidth;  // draggable labels and target boxes
     int labelHeight;
     double labelPoints;

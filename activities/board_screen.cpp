@@ -67,10 +67,7 @@ void DragLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 BoardScreen::BoardScreen(Context& context, const BoardLayout& layout, QWidget* parent)
-    : Screen(QString::fromLatin1(layout.screen), parent),
-      context_(context),
-      layout_(layout),
-      board_(boardOf(layout)) {
+    : Screen(layout.name.text(), parent), context_(context), layout_(layout), board_(boardOf(layout)) {
     for (const BoardCaption& c : layout.captions) {
         const QFont font = c.serif ? screenFont(QStringLiteral("Times New Roman"), c.points)
                                    : screenFont(QStringLiteral("Tahoma"), c.points, true);
@@ -142,7 +139,7 @@ void BoardScreen::Label3_Click(int index) {
     context_.shared.score = 0;
     switch (index) {
         case kExitIndex:
-            context_.screens->unload(objectName());
+            context_.screens->unload(layout_.name);
             break;
         case kStartAgainIndex:
             board_.startAgain();

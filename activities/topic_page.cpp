@@ -35,8 +35,6 @@ const Topic& partsTopic() {
                              "Images\\poppies2.jpg",
                              "multiple\\Parts of a Plant.txt",
                              "images\\poppies2sm.jpg",
-                             "partslab",
-                             "partsord",
                              "wmf\\key parts.wmf",
                              "wmf2\\key parts.wmf",
                              "wmf\\parts.wmf",
@@ -50,8 +48,6 @@ const Topic& localityTopic() {
                              "Images\\snail.jpg",
                              "multiple\\Animals in your locality.txt",
                              "images\\snailsm.jpg",
-                             "localitylab",
-                             "localityord",
                              "wmf\\key locality.wmf",
                              "wmf2\\key locality.wmf",
                              "wmf\\locality.wmf",
@@ -60,7 +56,7 @@ const Topic& localityTopic() {
 }
 
 TopicPage::TopicPage(Context& context, const Topic& topic, QWidget* parent)
-    : Screen(QString::fromLatin1(topic.screen), parent), context_(context), topic_(topic) {
+    : Screen(topic.page().text(), parent), context_(context), topic_(topic) {
     label1_ = addCaption(this, QStringLiteral("Label1"), QString::fromLatin1(topic.title), kLabel1,
                          screenFont(QStringLiteral("Times New Roman"), 27.75, true), colours::kYellow,
                          Qt::AlignLeft | Qt::AlignTop);
@@ -86,11 +82,10 @@ void TopicPage::load() {
                          size.height());
 }
 
-void TopicPage::openBoard(const char* name) {
-    const QString screenName = QString::fromLatin1(name);
-    if (auto* board = qobject_cast<BoardScreen*>(context_.screens->touch(screenName)))
+void TopicPage::openBoard(ScreenName name) {
+    if (auto* board = qobject_cast<BoardScreen*>(context_.screens->touch(name)))
         board->setTitle(label1_->text());
-    context_.screens->show(screenName);
+    context_.screens->show(name);
 }
 
 void TopicPage::Label3_Click(int index) {
@@ -100,14 +95,14 @@ void TopicPage::Label3_Click(int index) {
             openQuiz(context_, QString::fromLatin1(topic_.quiz), QString::fromLatin1(topic_.smallPicture));
             break;
         case kLabelling:
-            openBoard(topic_.labelling);
+            openBoard(topic_.labelling());
             break;
         case kExit:
             context_.screens->show(screen::kMenu);
-            context_.screens->unload(objectName());
+            context_.screens->unload(topic_.page());
             break;
         case kOrdering:
-            openBoard(topic_.ordering);
+            openBoard(topic_.ordering());
             break;
         case kKeyFacts:
             openTeacherPage(context_, QString::fromLatin1(topic_.keyFacts),

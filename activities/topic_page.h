@@ -8,6 +8,7 @@
 
 #include "label_button.h"
 #include "screen.h"
+#include "screen_registry.h"
 
 namespace bt {
 
@@ -15,17 +16,19 @@ struct Context;
 class PictureBox;
 
 struct Topic {
-    const char* screen;        // "parts"
+    const char* key;           // "parts": names the page "parts" and its boards "partslab" and "partsord"
     const char* title;         // "Parts of a Plant"
     const char* picture;       // the page picture
     const char* quiz;          // the topic's worksheet
     const char* smallPicture;  // for the quiz screen
-    const char* labelling;     // screen names
-    const char* ordering;
-    const char* keyFacts;  // screen and print versions of the teacher pages
+    const char* keyFacts;      // screen and print versions of the teacher pages
     const char* keyFactsPrint;
     const char* notes;
     const char* notesPrint;
+
+    ScreenName page() const { return ScreenName(ScreenName::Kind::Topic, key); }
+    ScreenName labelling() const { return ScreenName(ScreenName::Kind::Labelling, key); }
+    ScreenName ordering() const { return ScreenName(ScreenName::Kind::Ordering, key); }
 };
 
 const Topic& partsTopic();
@@ -43,7 +46,7 @@ class TopicPage : public Screen {
 
   private:
     void Label3_Click(int index);
-    void openBoard(const char* name);
+    void openBoard(ScreenName name);
 
     Context& context_;
     const Topic& topic_;

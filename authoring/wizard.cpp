@@ -79,7 +79,8 @@ QLineEdit* textBox(QWidget* parent, const QString& name, int index, const TwipsB
 
 }  // namespace
 
-wizard::wizard(Context& context, QWidget* parent) : Screen(screen::kWizard, parent), context_(context) {
+wizard::wizard(Context& context, QWidget* parent)
+    : Screen(screen::kWizard.text(), parent), context_(context) {
     const QString tahoma = QStringLiteral("Tahoma");
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Multiple Choice Wizard"), kHeading,
                screenFont(tahoma, 20.25, true), colours::kYellow, Qt::AlignLeft | Qt::AlignTop);

@@ -41,7 +41,7 @@ QCheckBox* tick(QWidget* parent, const QString& name, const QString& text, const
 }  // namespace
 
 worksheets::worksheets(Context& context, QWidget* parent)
-    : Screen(screen::kCatalogue, parent), context_(context) {
+    : Screen(screen::kCatalogue.text(), parent), context_(context) {
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Worksheets Catalogue"), kLabel1,
                screenFont(QStringLiteral("Tahoma"), 24, true), colours::kYellow);
     check1_ =

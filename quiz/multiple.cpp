@@ -50,7 +50,8 @@ const QString kTypekey = QStringLiteral("wav\\typekey.wav");
 
 }  // namespace
 
-multiple::multiple(Context& context, QWidget* parent) : Screen(screen::kQuiz, parent), context_(context) {
+multiple::multiple(Context& context, QWidget* parent)
+    : Screen(screen::kQuiz.text(), parent), context_(context) {
     const QString times = QStringLiteral("Times New Roman");
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Multiple Choice"), kLabel1,
                screenFont(QStringLiteral("Tahoma"), 36, true), colours::kYellow);

@@ -22,7 +22,7 @@ static_assert(onScreen(kLabel6) && onScreen(kLabel4) && onScreen(lineBox(0)) && 
 
 }  // namespace
 
-Wrong::Wrong(Context& context, QWidget* parent) : Screen(screen::kWrong, parent), context_(context) {
+Wrong::Wrong(Context& context, QWidget* parent) : Screen(screen::kWrong.text(), parent), context_(context) {
     const QString tahoma = QStringLiteral("Tahoma");
     label6_ = addCaption(this, QStringLiteral("Label6"), QString(), kLabel6, screenFont(tahoma, 20.25, true),
                          colours::kYellow);

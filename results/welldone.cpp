@@ -41,7 +41,8 @@ QRandomGenerator clockSeeded() {
 
 }  // namespace
 
-Welldone::Welldone(Context& context, QWidget* parent) : Screen(screen::kResults, parent), context_(context) {
+Welldone::Welldone(Context& context, QWidget* parent)
+    : Screen(screen::kResults.text(), parent), context_(context) {
     setWindowTitle(QStringLiteral("Well Done!"));
     const QString times = QStringLiteral("Times New Roman");
     addCaption(this, QStringLiteral("Label4"), QStringLiteral("Well Done!"), kLabel4,

@@ -24,14 +24,14 @@ void defineScreens(Screens& screens) {
     screens.define(screen::kWrong, [](Context& c, QWidget* p) { return new Wrong(c, p); });
     screens.define(screen::kWizard, [](Context& c, QWidget* p) { return new wizard(c, p); });
     screens.define(screen::kCatalogue, [](Context& c, QWidget* p) { return new worksheets(c, p); });
-    screens.define(QStringLiteral("teacher"), [](Context& c, QWidget* p) { return new teacher(c, p); });
-    screens.define(QStringLiteral("guide"), [](Context& c, QWidget* p) { return new guide(c, p); });
+    screens.define(screen::kTeacher, [](Context& c, QWidget* p) { return new teacher(c, p); });
+    screens.define(screen::kGuide, [](Context& c, QWidget* p) { return new guide(c, p); });
     for (const Topic* topic : {&partsTopic(), &localityTopic()})
-        screens.define(QString::fromLatin1(topic->screen),
+        screens.define(topic->page(),
                        [topic](Context& c, QWidget* p) { return new TopicPage(c, *topic, p); });
     for (const BoardLayout* layout :
          {&partslabLayout(), &localitylabLayout(), &partsordLayout(), &localityordLayout()})
-        screens.define(QString::fromLatin1(layout->screen),
+        screens.define(layout->name,
                        [layout](Context& c, QWidget* p) { return new BoardScreen(c, *layout, p); });
 }
 
@@ -56,7 +56,7 @@ Brambleton::~Brambleton() {
 
 void Brambleton::start() {
     grey_->show();
-    screens_->show(QStringLiteral("Titlefrm"));
+    screens_->show(screen::kTitle);
 }
 
 }  // namespace bt

@@ -12,6 +12,7 @@
 #include "picture_box.h"
 #include "teacher.h"
 #include "titlefrm.h"
+#include "topic_page.h"
 #include "twips.h"
 #include "worksheet_files.h"
 
@@ -87,8 +88,7 @@ QRadioButton* soundOption(QWidget* parent, const char* name, const QString& text
 
 }  // namespace
 
-intro0::intro0(Context& context, QWidget* parent)
-    : Screen(QStringLiteral("intro0"), parent), context_(context) {
+intro0::intro0(Context& context, QWidget* parent) : Screen(screen::kMenu.text(), parent), context_(context) {
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Brambleton"), kLabel1,
                screenFont(QStringLiteral("Tahoma"), 32.25, true), colours::kYellow);
 
@@ -145,9 +145,9 @@ void intro0::Label2_Click(int index) {
         context_.screens->show(screen::kCatalogue);
         context_.screens->unload(screen::kMenu);
     } else if (index == kPartsEntry) {
-        context_.screens->show(QStringLiteral("parts"));
+        context_.screens->show(partsTopic().page());
     } else if (index == kLocalityEntry) {
-        context_.screens->show(QStringLiteral("locality"));
+        context_.screens->show(localityTopic().page());
     } else if (index == kIntroductionEntry) {
         openTeacherPage(context_, QStringLiteral("wmf\\introduction.wmf"),
                         QStringLiteral("wmf2\\introduction.wmf"));

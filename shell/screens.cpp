@@ -7,26 +7,26 @@ namespace bt {
 
 Screens::Screens(Context& context, Grey& grey) : context_(context), grey_(grey) {}
 
-void Screens::define(const QString& name, Factory factory) {
-    factories_.insert(name, std::move(factory));
+void Screens::define(ScreenName name, Factory factory) {
+    factories_.insert(name.text(), std::move(factory));
 }
 
-QWidget* Screens::touch(const QString& name) {
-    if (Screen* screen = loaded_.value(name)) return screen;
-    const auto factory = factories_.constFind(name);
+QWidget* Screens::touch(ScreenName name) {
+    if (Screen* screen = loaded_.value(name.text())) return screen;
+    const auto factory = factories_.constFind(name.text());
     if (factory == factories_.cend()) {
-        qCWarning(lcBrambleton, "There is no screen named %s", qPrintable(name));
+        qCWarning(lcBrambleton, "There is no screen named %s", qPrintable(name.text()));
         return nullptr;
     }
     Screen* screen = (*factory)(context_, &grey_);
     screen->hide();
-    loaded_.insert(name, screen);
+    loaded_.insert(name.text(), screen);
     QObject::connect(screen, &QWidget::windowTitleChanged, &grey_, [this] { updateCaption(); });
     screen->load();
     return screen;
 }
 
-void Screens::show(const QString& name) {
+void Screens::show(ScreenName name) {
     QWidget* screen = touch(name);
     if (!screen) return;
     std::erase(order_, name);
@@ -37,15 +37,15 @@ void Screens::show(const QString& name) {
     updateCaption();
 }
 
-void Screens::hide(const QString& name) {
+void Screens::hide(ScreenName name) {
     std::erase(order_, name);
-    if (Screen* screen = loaded_.value(name)) screen->hide();
+    if (Screen* screen = loaded_.value(name.text())) screen->hide();
     updateCaption();
 }
 
-void Screens::unload(const QString& name) {
+void Screens::unload(ScreenName name) {
     std::erase(order_, name);
-    Screen* screen = loaded_.take(name);
+    Screen* screen = loaded_.take(name.text());
     if (screen) {
         screen->hide();
         // A screen is often unloaded from inside one of its own event handlers; it goes once that returns.
@@ -53,15 +53,15 @@ void Screens::unload(const QString& name) {
     }
     updateCaption();
     if (!order_.empty())
-        if (Screen* top = loaded_.value(order_.back())) top->setFocus(Qt::OtherFocusReason);
+        if (Screen* top = loaded_.value(order_.back().text())) top->setFocus(Qt::OtherFocusReason);
 }
 
-bool Screens::isLoaded(const QString& name) const {
-    return loaded_.contains(name);
+bool Screens::isLoaded(ScreenName name) const {
+    return loaded_.contains(name.text());
 }
 
-QString Screens::topMost() const {
-    return order_.empty() ? QString() : order_.back();
+ScreenName Screens::topMost() const {
+    return order_.empty() ? ScreenName() : order_.back();
 }
 
 void Screens::showGrey() {
@@ -69,7 +69,7 @@ void Screens::showGrey() {
 }
 
 void Screens::updateCaption() {
-    const Screen* top = order_.empty() ? nullptr : loaded_.value(order_.back()).data();
+    const Screen* top = order_.empty() ? nullptr : loaded_.value(order_.back().text()).data();
     grey_.setWindowTitle(top ? top->windowTitle() : QStringLiteral("Brambleton"));
 }
 

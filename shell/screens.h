@@ -24,30 +24,27 @@ class Screens final : public ScreenRegistry {
 
     // Names a screen and how to build it. Every screen of the program is defined in one place,
     // defineScreens().
-    void define(const QString& name, Factory factory);
+    void define(ScreenName name, Factory factory);
 
-    QWidget* touch(const QString& name) override;
-    void show(const QString& name) override;
-    void hide(const QString& name) override;
-    void unload(const QString& name) override;
-    bool isLoaded(const QString& name) const override;
-    QString topMost() const override;
+    QWidget* touch(ScreenName name) override;
+    void show(ScreenName name) override;
+    void hide(ScreenName name) override;
+    void unload(ScreenName name) override;
+    bool isLoaded(ScreenName name) const override;
+    ScreenName topMost() const override;
     void showGrey() override;
 
-    // The loaded screen of that name cast to its type; null when not loaded or of another type.
-    template <class T>
-    T* loaded(const QString& name) const {
-        return qobject_cast<T*>(loaded_.value(name).data());
-    }
+    // The loaded screen whose name reads so ("Welldone"), for tools and tests; null when none is loaded.
+    QWidget* loaded(const QString& text) const { return loaded_.value(text).data(); }
 
   private:
     void updateCaption();
 
     Context& context_;
     Grey& grey_;
-    QHash<QString, Factory> factories_;
-    QHash<QString, QPointer<Screen>> loaded_;
-    std::vector<QString> order_;  // shown screens, bottom to top
+    QHash<QString, Factory> factories_;        // by name text
+    QHash<QString, QPointer<Screen>> loaded_;  // by name text
+    std::vector<ScreenName> order_;            // shown screens, bottom to top
 };
 
 // Defines every screen of the program in the registry.

@@ -55,7 +55,8 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& text, 
 
 }  // namespace
 
-Titlefrm::Titlefrm(Context& context, QWidget* parent) : Screen(screen::kTitle, parent), context_(context) {
+Titlefrm::Titlefrm(Context& context, QWidget* parent)
+    : Screen(screen::kTitle.text(), parent), context_(context) {
     setWindowTitle(QStringLiteral(" "));
     setBackground(this, colours::kTitle);
     setFixedSize(px(kWidth), px(kHeight));

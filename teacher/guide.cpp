@@ -53,7 +53,7 @@ constexpr GuidePage kGuidePages[guide::kPages] = {
 
 }  // namespace
 
-guide::guide(Context& context, QWidget* parent) : Screen(QStringLiteral("guide"), parent), context_(context) {
+guide::guide(Context& context, QWidget* parent) : Screen(screen::kGuide.text(), parent), context_(context) {
     image1_ = new PageView(QStringLiteral("Image1"), kImage1.pixels().size(), this);
     image1_->move(kImage1.pixels().topLeft());
     image2_ = new PageView(QStringLiteral("Image2"), QSize(16384, 16384), this);
@@ -112,7 +112,7 @@ void guide::Label3_Click(int index) {
             printPage(context_, *image2_);
             break;
         case kExitIndex:
-            context_.screens->unload(QStringLiteral("guide"));
+            context_.screens->unload(screen::kGuide);
             break;
         case kNextIndex:
             context_.shared.guidepage += 1;
@@ -126,12 +126,12 @@ void guide::Label3_Click(int index) {
 }
 
 void openGuide(Context& context) {
-    auto* screen = qobject_cast<guide*>(context.screens->touch(QStringLiteral("guide")));
+    auto* screen = qobject_cast<guide*>(context.screens->touch(screen::kGuide));
     if (!screen) return;
     screen->image1()->setPage(context.paths, QStringLiteral("wmf\\guide1.wmf"));
     screen->image2()->setPage(context.paths, QStringLiteral("wmf2\\guide1.wmf"));
     context.shared.guidepage = 1;
-    context.screens->show(QStringLiteral("guide"));
+    context.screens->show(screen::kGuide);
 }
 
 }  // namespace bt

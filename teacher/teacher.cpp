@@ -23,7 +23,7 @@ const QColor kAcknowledgmentsBackground(49, 130, 212);
 }  // namespace
 
 teacher::teacher(Context& context, QWidget* parent)
-    : Screen(QStringLiteral("teacher"), parent), context_(context) {
+    : Screen(screen::kTeacher.text(), parent), context_(context) {
     image1_ = new PageView(QStringLiteral("Image1"), kImage1.pixels().size(), this);
     image1_->move(kImage1.pixels().topLeft());
     image2_ = new PageView(QStringLiteral("Image2"), QSize(16384, 16384), this);
@@ -68,7 +68,7 @@ void teacher::Timer1_Timer() {
 
 void teacher::Label3_Click(int index) {
     if (index == 2)
-        context_.screens->unload(QStringLiteral("teacher"));
+        context_.screens->unload(screen::kTeacher);
     else
         printPage(context_, *image2_);
     // No click sound on this screen.
@@ -84,22 +84,22 @@ void printPage(Context& context, const PageView& page) {
 }
 
 void openTeacherPage(Context& context, const QString& screenPage, const QString& printPage) {
-    auto* screen = qobject_cast<teacher*>(context.screens->touch(QStringLiteral("teacher")));
+    auto* screen = qobject_cast<teacher*>(context.screens->touch(screen::kTeacher));
     if (!screen) return;
     screen->image1()->setPage(context.paths, screenPage);
     screen->image2()->setPage(context.paths, printPage);
-    context.screens->show(QStringLiteral("teacher"));
+    context.screens->show(screen::kTeacher);
 }
 
 void openAcknowledgments(Context& context) {
-    auto* screen = qobject_cast<teacher*>(context.screens->touch(QStringLiteral("teacher")));
+    auto* screen = qobject_cast<teacher*>(context.screens->touch(screen::kTeacher));
     if (!screen) return;
     screen->image1()->setPage(context.paths, QStringLiteral("wmf\\acknowledgments.wmf"));
     screen->picture2()->setPicture(context.paths, QStringLiteral("logo\\corvane2.bmp"));
     screen->image2()->setPage(context.paths, QStringLiteral("wmf2\\acknowledgments.wmf"));
     setBackground(screen, kAcknowledgmentsBackground);
     screen->timer1()->start();
-    context.screens->show(QStringLiteral("teacher"));
+    context.screens->show(screen::kTeacher);
 }
 
 }  // namespace bt

@@ -10,11 +10,15 @@ using namespace bt::test;
 
 namespace {
 
+// Two screens of the program stand in for any.
+constexpr ScreenName kA = screen::kWizard;
+constexpr ScreenName kB = screen::kGuide;
+
 // A screen that counts how often it was built and loaded.
 class ProbeScreen : public Screen {
   public:
-    ProbeScreen(const QString& name, const QString& caption, QWidget* parent, int& loads)
-        : Screen(name, parent), loads_(loads) {
+    ProbeScreen(ScreenName name, const QString& caption, QWidget* parent, int& loads)
+        : Screen(name.text(), parent), loads_(loads) {
         setWindowTitle(caption);
     }
     void load() override {
@@ -40,11 +44,11 @@ class TestScreens : public QObject {
     void init() {
         t_ = std::make_unique<TestProgram>();
         loadsA_ = loadsB_ = 0;
-        screens().define(QStringLiteral("probeA"), [this](Context&, QWidget* p) {
-            return new ProbeScreen(QStringLiteral("probeA"), QStringLiteral("Caption A"), p, loadsA_);
+        screens().define(kA, [this](Context&, QWidget* p) {
+            return new ProbeScreen(kA, QStringLiteral("Caption A"), p, loadsA_);
         });
-        screens().define(QStringLiteral("probeB"), [this](Context&, QWidget* p) {
-            return new ProbeScreen(QStringLiteral("probeB"), QStringLiteral("Caption B"), p, loadsB_);
+        screens().define(kB, [this](Context&, QWidget* p) {
+            return new ProbeScreen(kB, QStringLiteral("Caption B"), p, loadsB_);
         });
         t_->program().grey().show();
         QVERIFY(QTest::qWaitForWindowExposed(&t_->program().grey()));
@@ -52,83 +56,84 @@ class TestScreens : public QObject {
     void cleanup() { t_.reset(); }
 
     void createdOnFirstTouchOnly() {
-        QVERIFY(!screens().isLoaded(QStringLiteral("probeA")));
-        QWidget* first = screens().touch(QStringLiteral("probeA"));
+        QVERIFY(!screens().isLoaded(kA));
+        QWidget* first = screens().touch(kA);
         QVERIFY(first);
         QVERIFY(!first->isVisible());  // touching loads, it does not show
         QCOMPARE(loadsA_, 1);
-        QCOMPARE(screens().touch(QStringLiteral("probeA")), first);
-        screens().show(QStringLiteral("probeA"));
+        QCOMPARE(screens().touch(kA), first);
+        screens().show(kA);
         QCOMPARE(loadsA_, 1);
         QVERIFY(first->isVisible());
     }
 
     void unloadDestroysAndTouchRebuilds() {
-        screens().show(QStringLiteral("probeA"));
-        QPointer<QWidget> first = screens().touch(QStringLiteral("probeA"));
-        screens().unload(QStringLiteral("probeA"));
-        QVERIFY(!screens().isLoaded(QStringLiteral("probeA")));
+        screens().show(kA);
+        QPointer<QWidget> first = screens().touch(kA);
+        screens().unload(kA);
+        QVERIFY(!screens().isLoaded(kA));
         settle();
         QVERIFY(first.isNull());
-        QWidget* again = screens().touch(QStringLiteral("probeA"));
+        QWidget* again = screens().touch(kA);
         QVERIFY(again);
         QCOMPARE(loadsA_, 2);  // loading step runs afresh
     }
 
     void stackingAndCaption() {
         Grey& grey = t_->program().grey();
-        screens().show(QStringLiteral("probeA"));
+        screens().show(kA);
         QCOMPARE(grey.windowTitle(), QStringLiteral("Caption A"));
-        screens().show(QStringLiteral("probeB"));
-        QCOMPARE(screens().topMost(), QStringLiteral("probeB"));
+        screens().show(kB);
+        QCOMPARE(screens().topMost(), kB);
         QCOMPARE(grey.windowTitle(), QStringLiteral("Caption B"));
-        QWidget* b = screens().touch(QStringLiteral("probeB"));
+        QWidget* b = screens().touch(kB);
         QCOMPARE(grey.childAt(grey.rect().center()), b);
-        screens().unload(QStringLiteral("probeB"));
-        QCOMPARE(screens().topMost(), QStringLiteral("probeA"));
+        screens().unload(kB);
+        QCOMPARE(screens().topMost(), kA);
         QCOMPARE(grey.windowTitle(), QStringLiteral("Caption A"));
-        QCOMPARE(grey.childAt(grey.rect().center()), screens().touch(QStringLiteral("probeA")));
+        QCOMPARE(grey.childAt(grey.rect().center()), screens().touch(kA));
         // Showing a screen that is already open brings it to the top.
-        screens().show(QStringLiteral("probeB"));
-        screens().show(QStringLiteral("probeA"));
-        QCOMPARE(screens().topMost(), QStringLiteral("probeA"));
-        screens().hide(QStringLiteral("probeA"));
-        QCOMPARE(screens().topMost(), QStringLiteral("probeB"));
-        QVERIFY(screens().isLoaded(QStringLiteral("probeA")));
+        screens().show(kB);
+        screens().show(kA);
+        QCOMPARE(screens().topMost(), kA);
+        screens().hide(kA);
+        QCOMPARE(screens().topMost(), kB);
+        QVERIFY(screens().isLoaded(kA));
     }
 
     void captionFollowsChanges() {
-        screens().show(QStringLiteral("probeA"));
-        screens().touch(QStringLiteral("probeA"))->setWindowTitle(QStringLiteral("Renamed"));
+        screens().show(kA);
+        screens().touch(kA)->setWindowTitle(QStringLiteral("Renamed"));
         QCOMPARE(t_->program().grey().windowTitle(), QStringLiteral("Renamed"));
-        screens().touch(QStringLiteral("probeB"))->setWindowTitle(QStringLiteral("Not on top"));
+        screens().touch(kB)->setWindowTitle(QStringLiteral("Not on top"));
         QCOMPARE(t_->program().grey().windowTitle(), QStringLiteral("Renamed"));
     }
 
     void greyComesInFrontOfOpenScreens() {
         Grey& grey = t_->program().grey();
-        screens().show(QStringLiteral("probeA"));
+        screens().show(kA);
         screens().showGrey();
         QCOMPARE(grey.childAt(grey.rect().center()), grey.curtain());
-        screens().show(QStringLiteral("probeB"));
-        QCOMPARE(grey.childAt(grey.rect().center()), screens().touch(QStringLiteral("probeB")));
-        screens().show(QStringLiteral("probeA"));  // shown again: in front of the backdrop
-        QCOMPARE(grey.childAt(grey.rect().center()), screens().touch(QStringLiteral("probeA")));
+        screens().show(kB);
+        QCOMPARE(grey.childAt(grey.rect().center()), screens().touch(kB));
+        screens().show(kA);  // shown again: in front of the backdrop
+        QCOMPARE(grey.childAt(grey.rect().center()), screens().touch(kA));
     }
 
     void unknownScreenIsNothing() {
+        const ScreenName nowhere(ScreenName::Kind::Topic, "nowhere");
         QTest::ignoreMessage(QtWarningMsg, "There is no screen named nowhere");
-        QCOMPARE(screens().touch(QStringLiteral("nowhere")), nullptr);
+        QCOMPARE(screens().touch(nowhere), nullptr);
         QTest::ignoreMessage(QtWarningMsg, "There is no screen named nowhere");
-        screens().show(QStringLiteral("nowhere"));
-        screens().unload(QStringLiteral("nowhere"));
-        QVERIFY(screens().topMost().isEmpty());
+        screens().show(nowhere);
+        screens().unload(nowhere);
+        QCOMPARE(screens().topMost(), ScreenName());
     }
 
     void screensStayCentredWhenTheWindowGrows() {
         Grey& grey = t_->program().grey();
-        screens().show(QStringLiteral("probeA"));
-        QWidget* a = screens().touch(QStringLiteral("probeA"));
+        screens().show(kA);
+        QWidget* a = screens().touch(kA);
         QCOMPARE(a->geometry(), QRect(0, 0, 800, 600));
         grey.resize(1280, 1024);
         QTRY_COMPARE(a->geometry(), QRect(240, 212, 800, 600));
@@ -137,8 +142,8 @@ class TestScreens : public QObject {
 
     void f11SwitchesFullScreen() {
         Grey& grey = t_->program().grey();
-        screens().show(QStringLiteral("probeA"));
-        QTest::keyClick(screens().touch(QStringLiteral("probeA")),
+        screens().show(kA);
+        QTest::keyClick(screens().touch(kA),
                         Qt::Key_F11);  // reaches the window from a screen
         QVERIFY(grey.windowState() & Qt::WindowFullScreen);
         QTest::keyClick(&grey, Qt::Key_F11);

@@ -113,11 +113,11 @@ bool TestProgram::openFromCatalogue(int slot) {
 }
 
 QWidget* TestProgram::screen(const QString& name) const {
-    return program_->screens().isLoaded(name) ? program_->screens().touch(name) : nullptr;
+    return program_->screens().loaded(name);
 }
 
 QString TestProgram::top() const {
-    return program_->screens().topMost();
+    return program_->screens().topMost().text();
 }
 
 bool TestProgram::click(const QString& on, const QString& name, int index) {

@@ -86,7 +86,8 @@ void arrange(Brambleton& program, const QStringList& args) {
             ->entry(topic == QLatin1String("parts") ? 1 : 10)
             ->clicked(topic == QLatin1String("parts") ? 1 : 10);
         if (args.size() > 3) {
-            auto* page = qobject_cast<TopicPage*>(c.screens->touch(topic));
+            const Topic& row = topic == QLatin1String("parts") ? partsTopic() : localityTopic();
+            auto* page = qobject_cast<TopicPage*>(c.screens->touch(row.page()));
             Q_EMIT page->button(args.value(3).toInt())->clicked(args.value(3).toInt());
         }
         return;
@@ -97,13 +98,15 @@ void arrange(Brambleton& program, const QStringList& args) {
         Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))
             ->entry(plants ? 1 : 10)
             ->clicked(plants ? 1 : 10);
-        auto* page = qobject_cast<TopicPage*>(
-            c.screens->touch(plants ? QStringLiteral("parts") : QStringLiteral("locality")));
-        const int button = name.endsWith(QLatin1String("lab")) ? 1 : 3;
+        const Topic& row = plants ? partsTopic() : localityTopic();
+        auto* page = qobject_cast<TopicPage*>(c.screens->touch(row.page()));
+        const bool labelling = name.endsWith(QLatin1String("lab"));
+        const int button = labelling ? 1 : 3;
         Q_EMIT page->button(button)->clicked(button);
         if (args.value(3) == QLatin1String("solved")) {
             // Drags every label onto its own box, as a pupil would.
-            auto* board = qobject_cast<BoardScreen*>(c.screens->touch(name));
+            auto* board =
+                qobject_cast<BoardScreen*>(c.screens->touch(labelling ? row.labelling() : row.ordering()));
             for (int k = 0; k < board->board().size(); ++k) {
                 const BoardPoint at = board->board().label(k);
                 const BoardBox& box = board->board().target(k);
@@ -118,7 +121,7 @@ void arrange(Brambleton& program, const QStringList& args) {
     }
     if (what == QLatin1String("guide")) {
         Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))->entry(20)->clicked(20);
-        auto* g = qobject_cast<guide*>(c.screens->touch(QStringLiteral("guide")));
+        auto* g = qobject_cast<guide*>(c.screens->touch(screen::kGuide));
         for (int p = 1; p < args.value(2, QStringLiteral("1")).toInt(); ++p) Q_EMIT g->button(2)->clicked(2);
         return;
     }
