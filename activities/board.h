@@ -15,6 +15,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "activity_result.h"
+
 namespace bt {
 
 struct BoardBox {
@@ -69,6 +71,8 @@ class Board {
     void startAgain();
     // The score by the board's marking rule.
     int mark() const;
+    // The score out of the board's size, for the results screen; a board's certificate has no title line.
+    ActivityResult result() const { return {.score = mark(), .outof = size()}; }
 
   private:
     std::vector<BoardBox> targets_;

@@ -1,11 +1,10 @@
 #pragma once
-// The four activity screens as data: items, texts, target boxes, home slots, sizes, pictures and captions,
-// in twips from the screen's top-left, copied as written in the layouts.
+// A drag-and-drop activity as data: items, texts, target boxes, home slots, sizes, pictures and captions,
+// in twips from the screen's top-left, copied as written in the layouts. Each topic has two (topics.h).
 
 #include <span>
 
 #include "board.h"
-#include "screen_registry.h"
 #include "twips.h"
 
 namespace bt {
@@ -43,7 +42,6 @@ struct BoardLayout {
         LabelWidth,  // home slots take the labels' width at load
     };
 
-    ScreenName name;
     int labelWidth;  // draggable labels and target boxes
     int labelHeight;
     double labelPoints;
@@ -54,11 +52,6 @@ struct BoardLayout {
     std::span<const BoardPicture> pictures;
     std::span<const BoardCaption> captions;  // Label6, the title, comes first
 };
-
-const BoardLayout& partslabLayout();
-const BoardLayout& localitylabLayout();
-const BoardLayout& partsordLayout();
-const BoardLayout& localityordLayout();
 
 // The board a layout starts with: target boxes and home slots as the screen's load leaves them.
 Board boardOf(const BoardLayout& layout);

@@ -8,6 +8,7 @@
 #include "context.h"
 #include "fonts.h"
 #include "picture_box.h"
+#include "results_opener.h"
 
 namespace bt {
 
@@ -66,15 +67,17 @@ void DragLabel::mouseReleaseEvent(QMouseEvent* event) {
     Q_EMIT released(index_);
 }
 
-BoardScreen::BoardScreen(Context& context, const BoardLayout& layout, QWidget* parent)
-    : Screen(layout.name.text(), parent), context_(context), layout_(layout), board_(boardOf(layout)) {
+BoardScreen::BoardScreen(Context& context, ScreenName name, const BoardLayout& layout, const QString& title,
+                         QWidget* parent)
+    : Screen(name.text(), parent), context_(context), name_(name), layout_(layout), board_(boardOf(layout)) {
     for (const BoardCaption& c : layout.captions) {
         const QFont font = c.serif ? screenFont(QStringLiteral("Times New Roman"), c.points)
                                    : screenFont(QStringLiteral("Tahoma"), c.points, true);
-        QLabel* label = addCaption(this, QString::fromLatin1(c.name), QString::fromLatin1(c.text), c.box,
-                                   font, QColor(c.red, c.green, c.blue), Qt::Alignment(c.align));
+        // The title comes first: it shows the topic page's title.
+        const QString text = &c == layout.captions.data() ? title : QString::fromLatin1(c.text);
+        QLabel* label = addCaption(this, QString::fromLatin1(c.name), text, c.box, font,
+                                   QColor(c.red, c.green, c.blue), Qt::Alignment(c.align));
         if (c.index >= 0) label->setProperty("index", c.index);
-        if (!title_) title_ = label;  // the title comes first
     }
     for (int i = 0; i < int(layout.pictures.size()); ++i) {
         auto* picture = new PictureBox(QStringLiteral("Image1"), this);
@@ -84,11 +87,10 @@ BoardScreen::BoardScreen(Context& context, const BoardLayout& layout, QWidget* p
     const QFont labelFont = screenFont(QStringLiteral("Tahoma"), layout.labelPoints, true);
     for (int i = 0; i < board_.size(); ++i) {
         const BoardBox& t = board_.target(i);
-        targets_.push_back(outline(this, QStringLiteral("Label1"), i,
-                                   {int(t.left), int(t.top), layout.labelWidth, layout.labelHeight}));
+        outline(this, QStringLiteral("Label1"), i,
+                {int(t.left), int(t.top), layout.labelWidth, layout.labelHeight});
         const BoardBox& h = board_.home(i);
-        homes_.push_back(outline(this, QStringLiteral("Label4"), i,
-                                 {int(h.left), int(h.top), int(h.width), int(h.height)}));
+        outline(this, QStringLiteral("Label4"), i, {int(h.left), int(h.top), int(h.width), int(h.height)});
     }
     // The labels lie above the pictures and boxes.
     for (int i = 0; i < board_.size(); ++i) {
@@ -111,7 +113,6 @@ BoardScreen::BoardScreen(Context& context, const BoardLayout& layout, QWidget* p
 
 void BoardScreen::load() {
     setupform(this);
-    context_.shared.outof = board_.size();
     const auto pictures = findChildren<PictureBox*>(QStringLiteral("Image1"));
     for (PictureBox* picture : pictures)
         picture->setPicture(context_.paths,
@@ -136,10 +137,9 @@ void BoardScreen::Label2_MouseUp(int k) {
 }
 
 void BoardScreen::Label3_Click(int index) {
-    context_.shared.score = 0;
     switch (index) {
         case kExitIndex:
-            context_.screens->unload(layout_.name);
+            context_.screens->unload(name_);
             break;
         case kStartAgainIndex:
             board_.startAgain();
@@ -147,8 +147,7 @@ void BoardScreen::Label3_Click(int index) {
             buttons_[kCheckScoreIndex]->hide();
             break;
         case kCheckScoreIndex:
-            context_.shared.score = board_.mark();
-            context_.screens->show(screen::kResults);
+            openResults(context_, board_.result());
             break;
     }
     playSound(context_, kClickSound);

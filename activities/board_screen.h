@@ -1,7 +1,7 @@
 #pragma once
-// A labelling or ordering screen: one drag-and-drop board laid out from its table. The pupil drags the
-// name labels with the left button into the boxes; when every label lies on a target box "Check Score"
-// appears, and marking hands score and out-of to the results screen, which opens over the board.
+// A labelling or ordering screen: a view of one drag-and-drop board laid out from its table. The pupil
+// drags the name labels with the left button into the boxes; when every label lies on a target box
+// "Check Score" appears, and the board's result opens the results screen over the board.
 
 #include <QLabel>
 #include <QWidget>
@@ -11,6 +11,7 @@
 #include "board_layouts.h"
 #include "label_button.h"
 #include "screen.h"
+#include "screen_registry.h"
 
 namespace bt {
 
@@ -43,18 +44,13 @@ class DragLabel : public QWidget {
 class BoardScreen : public Screen {
     Q_OBJECT
   public:
-    BoardScreen(Context& context, const BoardLayout& layout, QWidget* parent);
+    // title: the topic page's title, shown at the top.
+    BoardScreen(Context& context, ScreenName name, const BoardLayout& layout, const QString& title,
+                QWidget* parent);
     void load() override;
-
-    // The title, which the topic page sets.
-    void setTitle(const QString& title) { title_->setText(title); }
-    QString title() const { return title_->text(); }
 
     const Board& board() const { return board_; }
     DragLabel* label(int k) const { return labels_.at(k); }
-    QWidget* targetBox(int i) const { return targets_.at(i); }
-    QWidget* homeSlot(int i) const { return homes_.at(i); }
-    LabelButton* button(int index) const { return buttons_.at(index); }
 
   private:
     void Label2_MouseMove(int k, Qt::MouseButtons buttons, QPointF at);
@@ -63,12 +59,10 @@ class BoardScreen : public Screen {
     void moveLabel(int k);
 
     Context& context_;
+    const ScreenName name_;
     const BoardLayout& layout_;
     Board board_;
-    QLabel* title_ = nullptr;
     std::vector<DragLabel*> labels_;
-    std::vector<QWidget*> targets_;
-    std::vector<QWidget*> homes_;
     std::vector<LabelButton*> buttons_;
 };
 

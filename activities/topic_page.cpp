@@ -6,7 +6,7 @@
 #include "fonts.h"
 #include "picture_box.h"
 #include "quiz_opener.h"
-#include "teacher.h"
+#include "teacher_opener.h"
 
 namespace bt {
 
@@ -29,37 +29,11 @@ enum Button { kQuiz, kLabelling, kExit, kOrdering, kKeyFacts, kNotes };
 
 }  // namespace
 
-const Topic& partsTopic() {
-    static const Topic topic{"parts",
-                             "Parts of a Plant",
-                             "Images\\poppies2.jpg",
-                             "multiple\\Parts of a Plant.txt",
-                             "images\\poppies2sm.jpg",
-                             "wmf\\key parts.wmf",
-                             "wmf2\\key parts.wmf",
-                             "wmf\\parts.wmf",
-                             "wmf2\\parts.wmf"};
-    return topic;
-}
-
-const Topic& localityTopic() {
-    static const Topic topic{"locality",
-                             "Animals in your Locality",
-                             "Images\\snail.jpg",
-                             "multiple\\Animals in your locality.txt",
-                             "images\\snailsm.jpg",
-                             "wmf\\key locality.wmf",
-                             "wmf2\\key locality.wmf",
-                             "wmf\\locality.wmf",
-                             "wmf2\\locality.wmf"};
-    return topic;
-}
-
 TopicPage::TopicPage(Context& context, const Topic& topic, QWidget* parent)
     : Screen(topic.page().text(), parent), context_(context), topic_(topic) {
-    label1_ = addCaption(this, QStringLiteral("Label1"), QString::fromLatin1(topic.title), kLabel1,
-                         screenFont(QStringLiteral("Times New Roman"), 27.75, true), colours::kYellow,
-                         Qt::AlignLeft | Qt::AlignTop);
+    addCaption(this, QStringLiteral("Label1"), QString::fromLatin1(topic.title), kLabel1,
+               screenFont(QStringLiteral("Times New Roman"), 27.75, true), colours::kYellow,
+               Qt::AlignLeft | Qt::AlignTop);
     image1_ = new PictureBox(QStringLiteral("Image1"), this);
     const std::array<QString, 6> captions{QStringLiteral("Multiple Choice"),
                                           QStringLiteral("Labelling Activity"),
@@ -67,10 +41,9 @@ TopicPage::TopicPage(Context& context, const Topic& topic, QWidget* parent)
                                           QStringLiteral("Ordering Activity"),
                                           QStringLiteral("Key Facts"),
                                           QStringLiteral("Teacher's Notes")};
-    for (int i = 0; i < 6; ++i) {
-        label3_[i] = addButton(QStringLiteral("Label3"), i, captions[i], kButtons[i]);
-        connect(label3_[i], &LabelButton::clicked, this, &TopicPage::Label3_Click);
-    }
+    for (int i = 0; i < 6; ++i)
+        connect(addButton(QStringLiteral("Label3"), i, captions[i], kButtons[i]), &LabelButton::clicked, this,
+                &TopicPage::Label3_Click);
 }
 
 void TopicPage::load() {
@@ -82,35 +55,34 @@ void TopicPage::load() {
                          size.height());
 }
 
-void TopicPage::openBoard(ScreenName name) {
-    if (auto* board = qobject_cast<BoardScreen*>(context_.screens->touch(name)))
-        board->setTitle(label1_->text());
-    context_.screens->show(name);
+void TopicPage::openBoard(ScreenName name, const BoardLayout& layout) {
+    context_.screens->open(name, [&](QWidget* parent) {
+        return new BoardScreen(context_, name, layout, QString::fromLatin1(topic_.title), parent);
+    });
 }
 
 void TopicPage::Label3_Click(int index) {
     switch (index) {
         case kQuiz:
             // The worksheet is read afresh on every click; a damaged one is reported and nothing opens.
-            openQuiz(context_, QString::fromLatin1(topic_.quiz), QString::fromLatin1(topic_.smallPicture));
+            openQuizFile(context_, QString::fromLatin1(topic_.worksheet),
+                         QString::fromLatin1(topic_.smallPicture));
             break;
         case kLabelling:
-            openBoard(topic_.labelling());
+            openBoard(topic_.labellingScreen(), topic_.labelling);
             break;
         case kExit:
             context_.screens->show(screen::kMenu);
             context_.screens->unload(topic_.page());
             break;
         case kOrdering:
-            openBoard(topic_.ordering());
+            openBoard(topic_.orderingScreen(), topic_.ordering);
             break;
         case kKeyFacts:
-            openTeacherPage(context_, QString::fromLatin1(topic_.keyFacts),
-                            QString::fromLatin1(topic_.keyFactsPrint));
+            openTeacherPage(context_, {QString::fromLatin1(topic_.keyFacts)});
             break;
         case kNotes:
-            openTeacherPage(context_, QString::fromLatin1(topic_.notes),
-                            QString::fromLatin1(topic_.notesPrint));
+            openTeacherPage(context_, {QString::fromLatin1(topic_.notes)});
             break;
     }
     playSound(context_, kClickSound);

@@ -79,7 +79,7 @@ QLineEdit* textBox(QWidget* parent, const QString& name, int index, const TwipsB
 
 }  // namespace
 
-wizard::wizard(Context& context, QWidget* parent)
+wizard::wizard(Context& context, QWidget* parent, const Worksheet* editing)
     : Screen(screen::kWizard.text(), parent), context_(context) {
     const QString tahoma = QStringLiteral("Tahoma");
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Multiple Choice Wizard"), kHeading,
@@ -124,11 +124,12 @@ wizard::wizard(Context& context, QWidget* parent)
         previous = tick;
     }
 
-    label3_[kExitIndex] = addButton(QStringLiteral("Label3"), kExitIndex, QStringLiteral("Exit"), kExit);
-    label3_[kSaveIndex] =
-        addButton(QStringLiteral("Label3"), kSaveIndex, QStringLiteral("Save Worksheet"), kSave);
-    for (LabelButton* b : label3_) connect(b, &LabelButton::clicked, this, &wizard::Label3_Click);
+    for (LabelButton* b :
+         {addButton(QStringLiteral("Label3"), kExitIndex, QStringLiteral("Exit"), kExit),
+          addButton(QStringLiteral("Label3"), kSaveIndex, QStringLiteral("Save Worksheet"), kSave)})
+        connect(b, &LabelButton::clicked, this, &wizard::Label3_Click);
     setFocusProxy(text1_);
+    if (editing) fill(contentOf(*editing));
 }
 
 void wizard::load() {
@@ -136,8 +137,7 @@ void wizard::load() {
     for (QCheckBox* tick : check1_) setBackground(tick, colours::kScreen);
 }
 
-void wizard::fillFrom(const SharedValues& shared) {
-    const WizardContent c = contentOf(shared);
+void wizard::fill(const WizardContent& c) {
     text1_->setText(c.title);
     for (int q = 0; q < kQuestions; ++q) text2_[q]->setText(c.questions[q]);
     for (int i = 0; i < 4 * kQuestions; ++i) {
@@ -193,6 +193,11 @@ void wizard::genwork() {
         return;
     }
     context_.dialogs->message(saveWorksheet(context_.paths, context_.shared, c));
+}
+
+void openWizard(Context& context, const Worksheet& worksheet) {
+    context.screens->open(screen::kWizard,
+                          [&](QWidget* parent) { return new wizard(context, parent, &worksheet); });
 }
 
 }  // namespace bt

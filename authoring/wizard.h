@@ -1,6 +1,7 @@
 #pragma once
 // The worksheet wizard: a teacher writes ten questions with four answers each, ticks the right answer of
-// each, and saves the worksheet under its title into the worksheet folder and the register.
+// each, and saves the worksheet under its title into the worksheet folder and the register. It opens
+// empty from the menu, or filled with a worksheet to edit from the catalogue.
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -17,24 +18,18 @@ struct Context;
 class wizard : public Screen {
     Q_OBJECT
   public:
-    wizard(Context& context, QWidget* parent);
+    // With a worksheet, the boxes start filled with it.
+    wizard(Context& context, QWidget* parent, const Worksheet* editing = nullptr);
     void load() override;
 
-    // Fills the boxes from the worksheet in the shared values (editing); nothing is cleared first.
-    void fillFrom(const SharedValues& shared);
     // What the boxes hold.
     WizardContent content() const;
-
-    QLineEdit* titleBox() const { return text1_; }
-    QLineEdit* questionBox(int q) const { return text2_.at(q); }  // q = 0..9
-    QLineEdit* answerBox(int i) const { return text3_.at(i); }    // i = 4q + j
-    QCheckBox* tickBox(int i) const { return check1_.at(i); }
-    LabelButton* button(int index) const { return label3_.at(index); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void fill(const WizardContent& content);
     void Label3_Click(int index);
     void genwork();
 
@@ -43,7 +38,9 @@ class wizard : public Screen {
     std::array<QLineEdit*, kQuestions> text2_{};
     std::array<QLineEdit*, 4 * kQuestions> text3_{};
     std::array<QCheckBox*, 4 * kQuestions> check1_{};
-    std::array<LabelButton*, 2> label3_{};
 };
+
+// Opens the wizard filled with a worksheet, for editing.
+void openWizard(Context& context, const Worksheet& worksheet);
 
 }  // namespace bt

@@ -25,39 +25,36 @@ QString checkWorksheet(const WizardContent& content) {
     return {};
 }
 
-WorksheetDraft draftOf(const WizardContent& content) {
-    WorksheetDraft draft;
-    draft.title = content.title;
+Worksheet worksheetOf(const WizardContent& content) {
+    Worksheet worksheet;
+    worksheet.title = content.title;
     for (int q = 0; q < kQuestions; ++q) {
-        QuestionDraft& question = draft.questions[q];
+        Question& question = worksheet.questions[q];
         question.text = content.questions[q];
         for (int j = 0; j < 4; ++j) {
             question.answers[j] = content.answers[4 * q + j];
-            if (content.ticks[4 * q + j]) question.ticked = j + 1;
+            if (content.ticks[4 * q + j]) question.correct = j + 1;
         }
     }
-    return draft;
+    return worksheet;
 }
 
-WizardContent contentOf(const SharedValues& shared) {
+WizardContent contentOf(const Worksheet& worksheet) {
     WizardContent content;
-    content.title = shared.worktitle;
-    for (int q = 1; q <= kQuestions; ++q) {
-        content.questions[q - 1] = shared.questtext[q];
-        const int i = 4 * (q - 1);
-        content.answers[i] = shared.answera[q];
-        content.answers[i + 1] = shared.answerb[q];
-        content.answers[i + 2] = shared.answerc[q];
-        content.answers[i + 3] = shared.answerd[q];
-        const int n = shared.correctanswer[q].toInt();
-        if (n >= 1 && n <= 4) content.ticks[i + n - 1] = true;
+    content.title = worksheet.title;
+    for (int q = 0; q < kQuestions; ++q) {
+        const Question& question = worksheet.questions[q];
+        content.questions[q] = question.text;
+        for (int j = 0; j < 4; ++j) content.answers[4 * q + j] = question.answers[j];
+        if (question.correct >= 1 && question.correct <= 4)
+            content.ticks[4 * q + question.correct - 1] = true;
     }
     return content;
 }
 
 QString saveWorksheet(const ContentPaths& paths, SharedValues& shared, const WizardContent& content) {
     if (!titleProblem(content.title).isEmpty()) return kSaveProblem;
-    if (!writeWorksheet(worksheetPath(paths, content.title), draftOf(content))) return kSaveProblem;
+    if (!writeWorksheet(worksheetPath(paths, content.title), worksheetOf(content))) return kSaveProblem;
     if (!trackworksheets(registerPath(paths), content.title, shared)) return kSaveProblem;
     return kSaved;
 }

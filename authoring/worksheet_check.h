@@ -26,11 +26,11 @@ struct WizardContent {
 // question or answer, no tick, more than one tick. Only an empty box counts as empty: blanks fill it.
 QString checkWorksheet(const WizardContent& content);
 
-// The worksheet as the file stores it; each question's ticked answer is its only tick.
-WorksheetDraft draftOf(const WizardContent& content);
+// The worksheet the boxes hold; each question's ticked answer is its only tick.
+Worksheet worksheetOf(const WizardContent& content);
 
-// The wizard filled from the worksheet in the shared values (worktitle and the question arrays).
-WizardContent contentOf(const SharedValues& shared);
+// The boxes filled from a worksheet.
+WizardContent contentOf(const Worksheet& worksheet);
 
 inline const QString kSaveProblem = QStringLiteral("There was a problem saving your worksheet");
 inline const QString kSaved = QStringLiteral("Your worksheet has been saved.");

@@ -3,8 +3,6 @@
 #include "colours.h"
 #include "context.h"
 #include "fonts.h"
-#include "multiple.h"
-#include "picture_box.h"
 #include "quiz_opener.h"
 #include "wizard.h"
 #include "worksheet_check.h"
@@ -83,7 +81,7 @@ void worksheets::load() {
     readRegister(registerPath(context_.paths), context_.shared);
     setBackground(check1_, colours::kScreen);
     setBackground(check2_, colours::kScreen);
-    context_.shared.catalogpage = 0;
+    page_ = 0;
     const CatalogPage page = catalogPage(context_.shared, 0);
     showNames(page.names);
     label3_[1]->setVisible(page.next);
@@ -97,7 +95,7 @@ void worksheets::showNames(const QStringList& names) {
 }
 
 void worksheets::workpage() {
-    const CatalogPage page = catalogPage(context_.shared, context_.shared.catalogpage);
+    const CatalogPage page = catalogPage(context_.shared, page_);
     showNames(page.names);
     label3_[0]->setVisible(page.previous);
     label3_[1]->setVisible(page.next);
@@ -105,8 +103,7 @@ void worksheets::workpage() {
 }
 
 void worksheets::Label3_Click(int index) {
-    int& page = context_.shared.catalogpage;
-    page = qBound(0, page + (index == 0 ? -1 : 1), CatalogPage::kLastPage);
+    page_ = qBound(0, page_ + (index == 0 ? -1 : 1), CatalogPage::kLastPage);
     workpage();
     playSound(context_, kClickSound);
 }
@@ -123,25 +120,23 @@ void worksheets::Label2_Click(int index) {
 }
 
 bool worksheets::openName(const QString& name) {
-    SharedValues& m = context_.shared;
-    if (!readWorksheetFile(
-            context_.paths.resolve(QStringLiteral("multiple/") + name + QStringLiteral(".txt")), m))
-        return false;
+    const std::optional<Worksheet> worksheet = readWorksheetFile(
+        context_.paths.resolve(QStringLiteral("multiple/") + name + QStringLiteral(".txt")));
+    if (!worksheet) return false;
     if (check1_->isChecked()) {
-        auto* editor = qobject_cast<wizard*>(context_.screens->touch(screen::kWizard));
-        if (!editor) return false;
-        editor->fillFrom(m);
-        context_.screens->show(screen::kWizard);
+        openWizard(context_, *worksheet);
         return true;
     }
-    if (!check2_->isChecked()) return showQuiz(context_, QStringLiteral("images\\swan1.jpg"));
+    if (!check2_->isChecked()) {
+        openQuiz(context_, *worksheet, QStringLiteral("images\\swan1.jpg"));
+        return true;
+    }
 
     if (!context_.dialogs->confirm(QStringLiteral("Are you sure that you want to delete the worksheet ") +
                                    name + QLatin1Char('?')))
         return true;
-    m.deletename = name;
-    if (!delworksheet(registerPath(context_.paths), m)) return false;
-    showNames(catalogPage(m, m.catalogpage).names);
+    if (!delworksheet(registerPath(context_.paths), name, context_.shared)) return false;
+    showNames(catalogPage(context_.shared, page_).names);
     return true;
 }
 

@@ -22,12 +22,6 @@ class worksheets : public Screen {
     worksheets(Context& context, QWidget* parent);
     void load() override;
 
-    QCheckBox* editBox() const { return check1_; }
-    QCheckBox* deleteBox() const { return check2_; }
-    LabelButton* slot(int index) const { return label2_.at(index); }  // 1..24 names, 0 "Exit"
-    LabelButton* pageLink(int index) const { return label3_.at(index); }
-    QLabel* pageCaption() const { return label4_; }
-
   private:
     void workpage();
     void showNames(const QStringList& names);
@@ -38,9 +32,10 @@ class worksheets : public Screen {
     Context& context_;
     QCheckBox* check1_;
     QCheckBox* check2_;
-    std::array<LabelButton*, kSlots + 1> label2_{};
+    std::array<LabelButton*, kSlots + 1> label2_{};  // 1 to 24 the names, 0 "Exit"
     std::array<LabelButton*, 2> label3_{};
     QLabel* label4_;
+    int page_ = 0;  // the page shown, counted from 0
 };
 
 }  // namespace bt

@@ -7,6 +7,6 @@
 
 int main(int argc, char* argv[]) {
     return bt::runBrambleton(argc, argv, [](bt::Brambleton& program) {
-        new bt::bench::FirstPaintProbe(program.screens().touch(bt::screen::kTitle));
+        new bt::bench::FirstPaintProbe(program.screens().loaded(bt::screen::kTitle));
     });
 }

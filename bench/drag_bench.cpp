@@ -15,6 +15,7 @@
 #include "context.h"
 #include "fonts.h"
 #include "grey.h"
+#include "topics.h"
 
 namespace {
 
@@ -35,7 +36,9 @@ int main(int argc, char* argv[]) {
     bt::RecordingSound sound;
     context.sound = &sound;
     bt::Grey grey;
-    bt::BoardScreen board(context, bt::partslabLayout(), &grey);
+    const bt::Topic& plants = bt::topics()[0];
+    bt::BoardScreen board(context, plants.labellingScreen(), plants.labelling,
+                          QString::fromLatin1(plants.title), &grey);
     board.load();
     board.show();
     grey.show();

@@ -4,10 +4,9 @@
 #include "context.h"
 #include "fonts.h"
 #include "large_indicators.h"
-#include "marking.h"
 #include "picture_box.h"
 #include "printer.h"
-#include "welldone.h"
+#include "results_opener.h"
 #include "worksheet_print.h"
 #include "wrong.h"
 
@@ -50,8 +49,11 @@ const QString kTypekey = QStringLiteral("wav\\typekey.wav");
 
 }  // namespace
 
-multiple::multiple(Context& context, QWidget* parent)
-    : Screen(screen::kQuiz.text(), parent), context_(context) {
+multiple::multiple(Context& context, QuizSession session, QString smallPicture, QWidget* parent)
+    : Screen(screen::kQuiz.text(), parent),
+      context_(context),
+      session_(std::move(session)),
+      smallPicture_(std::move(smallPicture)) {
     const QString times = QStringLiteral("Times New Roman");
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Multiple Choice"), kLabel1,
                screenFont(QStringLiteral("Tahoma"), 36, true), colours::kYellow);
@@ -92,29 +94,22 @@ multiple::multiple(Context& context, QWidget* parent)
 
 void multiple::load() {
     setupform(this);
-    SharedValues& m = context_.shared;
-    m.score = 0;
-    m.outof = 10;
-    m.questnum = 1;
-    m.marks.fill(0);
+    picture1_->setPicture(context_.paths, smallPicture_);
+    label5_->setText(session_.heading());
     option1_[kNoAnswer]->move(picture1_->pos() + QPoint(px(240), px(240)));
     for (int i = 1; i <= 4; ++i) setBackground(option1_[i], colours::kScreen);
-    label6_->setText(m.worktitle);
+    label6_->setText(session_.worksheet().title);
     showquest();
 }
 
 void multiple::showquest() {
-    const SharedValues& m = context_.shared;
     option1_[kNoAnswer]->setChecked(true);
-    label3_[kPrevious]->show();
-    label3_[kNext]->setCaption(QStringLiteral("Next Question >>"));
-    label4_->setText(questionCaption(m.questnum));
-    label2_->setText(m.questtext[m.questnum]);
-    const std::array<const QString*, 5> answers{nullptr, &m.answera[m.questnum], &m.answerb[m.questnum],
-                                                &m.answerc[m.questnum], &m.answerd[m.questnum]};
-    for (int i = 1; i <= 4; ++i) option1_[i]->setText(*answers[i]);
-    if (m.questnum == 1) label3_[kPrevious]->hide();
-    if (m.questnum == kQuestions) label3_[kNext]->setCaption(QStringLiteral("Check Score >>"));
+    label3_[kPrevious]->setVisible(!session_.atFirst());
+    label3_[kNext]->setCaption(session_.atLast() ? QStringLiteral("Check Score >>")
+                                                 : QStringLiteral("Next Question >>"));
+    label4_->setText(questionCaption(session_.questnum()));
+    label2_->setText(session_.question().text);
+    for (int i = 1; i <= 4; ++i) option1_[i]->setText(session_.question().answers[i - 1]);
     // Takes the keyboard focus off the visible answers.
     setFocus(Qt::OtherFocusReason);
 }
@@ -126,11 +121,15 @@ void multiple::Option1_Click() {
 void multiple::Label3_Click(int index) {
     switch (index) {
         case kPrevious:
-            context_.shared.questnum -= 1;
+            session_.previous();
             showquest();
             break;
         case kNext:
-            nextQuestion();
+            session_.next(chosen());
+            if (session_.marked())
+                markTheQuiz();
+            else
+                showquest();
             break;
         case kExit:
             context_.screens->unload(screen::kQuiz);
@@ -143,38 +142,20 @@ void multiple::Label3_Click(int index) {
 }
 
 void multiple::printworksheet() {
-    if (printJob(context_, [this](Printer& p) {
-            printWorksheet(p, label5_->text(), label6_->text(), context_.shared);
-        }))
+    if (printJob(context_,
+                 [this](Printer& p) { printWorksheet(p, session_.heading(), session_.worksheet()); }))
         context_.dialogs->message(QStringLiteral("Your worksheet is now printing."));
 }
 
-void multiple::nextQuestion() {
-    SharedValues& m = context_.shared;
-    m.marks[m.questnum] =
-        markAnswer(m.correctanswer[m.questnum], group_->checkedId() == kNoAnswer ? 0 : group_->checkedId());
-    m.questnum += 1;
-    if (m.questnum < kQuestions + 1)
-        showquest();
-    else
-        markTheQuiz();
+int multiple::chosen() const {
+    const int id = group_->checkedId();
+    return id >= 1 && id <= 4 ? id : 0;
 }
 
 void multiple::markTheQuiz() {
-    SharedValues& m = context_.shared;
-    const QuizMarks marked = markQuiz(m);
-    m.score = marked.score;
-
-    auto* wrong = qobject_cast<Wrong*>(context_.screens->touch(screen::kWrong));
-    if (wrong) {
-        for (int w = 0; w < marked.wrongLines.size(); ++w) wrong->setLine(w, marked.wrongLines[w]);
-        wrong->setTitle(label6_->text());
-    }
-    m.certtitle = label5_->text();
-
-    if (auto* results = qobject_cast<Welldone*>(context_.screens->touch(screen::kResults)))
-        results->showQuizHandover();
-    context_.screens->show(screen::kResults);
+    const ActivityResult result = session_.result();
+    prepareWrongNotice(context_, result);
+    openResults(context_, result);
     context_.screens->unload(screen::kQuiz);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The quiz screen: the ten questions of the worksheet in memory, one at a time, with answers A to D, back
-// and forth, marked after question 10 and handed to the results screen and the wrong-answer notice.
+// The quiz screen: a view of its quiz session. It shows the session's question with answers A to D, passes
+// the pupil's choice on when they go forward, and goes back on request. Once the session has marked the
+// quiz, the wrong-answer notice is prepared and the results screen opens with the session's result.
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <array>
 
 #include "label_button.h"
+#include "quiz_session.h"
 #include "screen.h"
 
 namespace bt {
@@ -18,34 +20,29 @@ class PictureBox;
 class multiple : public Screen {
     Q_OBJECT
   public:
-    multiple(Context& context, QWidget* parent);
+    // smallPicture: the picture beside the heading (a relative content path).
+    multiple(Context& context, QuizSession session, QString smallPicture, QWidget* parent);
     void load() override;
-
-    // What an opener sets before showing the screen.
-    PictureBox* picture() const { return picture1_; }
-    void setHeading(const QString& heading) { label5_->setText(heading); }
-    QString heading() const { return label5_->text(); }
-
-    // Option1(1) to (4) are answers A to D; Option1(5) is the hidden "no answer" choice.
-    QRadioButton* option(int index) const { return option1_.at(index); }
-    LabelButton* button(int index) const { return label3_.at(index); }
 
   private:
     void showquest();
     void Label3_Click(int index);
     void Option1_Click();
-    void nextQuestion();
-    // Prints the worksheet in memory; the quiz stays as it is.
+    // The choice shown: 1 to 4 for A to D, 0 for none.
+    int chosen() const;
+    // Prints the worksheet; the quiz stays as it is.
     void printworksheet();
     void markTheQuiz();
 
     Context& context_;
+    QuizSession session_;
+    QString smallPicture_;
     PictureBox* picture1_;
     QLabel* label5_;
     QLabel* label6_;
     QLabel* label4_;
     QLabel* label2_;
-    std::array<QRadioButton*, 6> option1_{};  // slot 0 unused
+    std::array<QRadioButton*, 6> option1_{};  // 1 to 4 are answers A to D; 5 is the hidden "no answer"
     std::array<LabelButton*, 4> label3_{};
     QButtonGroup* group_;
 };

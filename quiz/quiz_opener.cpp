@@ -2,25 +2,23 @@
 
 #include "context.h"
 #include "multiple.h"
-#include "picture_box.h"
-#include "worksheet_files.h"
 
 namespace bt {
 
-bool openQuiz(Context& context, const QString& worksheet, const QString& smallPicture) {
-    if (!readWorksheetFile(context.paths.resolve(worksheet), context.shared)) {
+void openQuiz(Context& context, const Worksheet& worksheet, const QString& smallPicture) {
+    context.screens->open(screen::kQuiz, [&](QWidget* parent) {
+        return new multiple(context, QuizSession(worksheet, QStringLiteral("Brambleton")), smallPicture,
+                            parent);
+    });
+}
+
+bool openQuizFile(Context& context, const QString& worksheet, const QString& smallPicture) {
+    const std::optional<Worksheet> read = readWorksheetFile(context.paths.resolve(worksheet));
+    if (!read) {
         context.dialogs->message(kCorrupted);
         return false;
     }
-    return showQuiz(context, smallPicture);
-}
-
-bool showQuiz(Context& context, const QString& smallPicture) {
-    auto* quiz = qobject_cast<multiple*>(context.screens->touch(screen::kQuiz));
-    if (!quiz) return false;
-    quiz->picture()->setPicture(context.paths, smallPicture);
-    quiz->setHeading(QStringLiteral("Brambleton"));
-    context.screens->show(screen::kQuiz);
+    openQuiz(context, *read, smallPicture);
     return true;
 }
 

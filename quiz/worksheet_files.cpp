@@ -34,57 +34,46 @@ bool writeRegister(const QString& path, const Names& names, int count) {
 
 }  // namespace
 
-QStringList worksheetRecords(const WorksheetDraft& draft) {
+QStringList worksheetRecords(const Worksheet& worksheet) {
     QStringList records;
-    records << escaped(draft.title) << kSpare;
-    for (const QuestionDraft& q : draft.questions) {
+    records << escaped(worksheet.title) << kSpare;
+    for (const Question& q : worksheet.questions) {
         records << escaped(q.text);
         for (const QString& answer : q.answers) records << escaped(answer);
-        records << QString::number(q.ticked) << kSpare;
+        records << QString::number(q.correct) << kSpare;
     }
     return records;
 }
 
-bool writeWorksheet(const QString& path, const WorksheetDraft& draft) {
+bool writeWorksheet(const QString& path, const Worksheet& worksheet) {
     RecordWriter out;
-    for (const QString& record : worksheetRecords(draft)) out.write(record);
+    for (const QString& record : worksheetRecords(worksheet)) out.write(record);
     return out.commit(path);
 }
 
-bool readworksheet(RecordReader& file1, SharedValues& shared) {
-    SharedValues read;  // filled here and handed over only when the whole worksheet is sound
-    auto next = [&file1](QString& into) {
+std::optional<Worksheet> readworksheet(RecordReader& file1) {
+    Worksheet read;
+    auto text = [&file1](QString& into) {
         std::optional<QString> field = file1.readField();
-        if (!field) return false;
-        into = *field;
-        return true;
+        if (field) into = unescaped(*field);
+        return field.has_value();
     };
-    QString spare;
-    if (!next(read.worktitle) || !next(spare)) return false;
-    read.worktitle = unescaped(read.worktitle);
-    for (int q = 1; q <= kQuestions; ++q) {
-        for (auto* texts : {&read.questtext, &read.answera, &read.answerb, &read.answerc, &read.answerd}) {
-            if (!next((*texts)[q])) return false;
-            (*texts)[q] = unescaped((*texts)[q]);
-        }
-        if (!next(read.correctanswer[q]) || !next(spare)) return false;
-        const QString& digit = read.correctanswer[q];
-        if (digit.size() != 1 || digit[0] < u'1' || digit[0] > u'4') return false;
+    if (!text(read.title) || !file1.readField()) return std::nullopt;
+    for (Question& q : read.questions) {
+        if (!text(q.text)) return std::nullopt;
+        for (QString& answer : q.answers)
+            if (!text(answer)) return std::nullopt;
+        const std::optional<QString> digit = file1.readField();
+        if (!digit || digit->size() != 1 || (*digit)[0] < u'1' || (*digit)[0] > u'4' || !file1.readField())
+            return std::nullopt;
+        q.correct = (*digit)[0].unicode() - u'0';
     }
-
-    shared.worktitle = read.worktitle;
-    shared.questtext = read.questtext;
-    shared.answera = read.answera;
-    shared.answerb = read.answerb;
-    shared.answerc = read.answerc;
-    shared.answerd = read.answerd;
-    shared.correctanswer = read.correctanswer;
-    return true;
+    return read;
 }
 
-bool readWorksheetFile(const QString& path, SharedValues& shared) {
+std::optional<Worksheet> readWorksheetFile(const QString& path) {
     std::optional<RecordReader> file1 = RecordReader::open(path);
-    return file1 && readworksheet(*file1, shared);
+    return file1 ? readworksheet(*file1) : std::nullopt;
 }
 
 QString registerPath(const ContentPaths& paths) {
@@ -152,12 +141,12 @@ bool trackworksheets(const QString& path, const QString& title, SharedValues& sh
     return writeRegister(path, shared.worksheetnames, count + 1);
 }
 
-bool delworksheet(const QString& path, SharedValues& shared) {
+bool delworksheet(const QString& path, const QString& name, SharedValues& shared) {
     if (!readRegister(path, shared)) return false;
     const int count = shared.worksheetcount;
     int p = 0;
     for (int i = 1; i <= count; ++i)
-        if (shared.worksheetnames[i] == shared.deletename) p = i;
+        if (shared.worksheetnames[i] == name) p = i;
     if (p == 0) return true;
 
     Names after = shared.worksheetnames;

@@ -23,30 +23,32 @@ namespace bt {
 class ContentPaths;
 class RecordReader;
 
-// One question as a teacher writes it.
-struct QuestionDraft {
+inline constexpr int kQuestions = 10;
+
+struct Question {
     QString text;
     std::array<QString, 4> answers;  // A to D
-    int ticked = 1;                  // the correct answer, 1 (A) to 4 (D)
+    int correct = 1;                 // the right answer, 1 (A) to 4 (D)
 };
 
-struct WorksheetDraft {
+// A worksheet: its title and its ten questions, question q at index q - 1.
+struct Worksheet {
     QString title;
-    std::array<QuestionDraft, kQuestions> questions;
+    std::array<Question, kQuestions> questions;
 };
 
 // The file's records, in order, as the writer stores them.
-QStringList worksheetRecords(const WorksheetDraft& draft);
+QStringList worksheetRecords(const Worksheet& worksheet);
 
 // Creates or replaces the worksheet file; false when it could not be written.
-bool writeWorksheet(const QString& path, const WorksheetDraft& draft);
+bool writeWorksheet(const QString& path, const Worksheet& worksheet);
 
-// Reads a worksheet from an open file into worktitle and question slots 1 to 10. False, with the shared
-// values left as they were, when the file is short or a correct-answer record is not "1" to "4".
-bool readworksheet(RecordReader& file1, SharedValues& shared);
+// Reads a worksheet from an open file; nothing when the file is short or a correct-answer record is not
+// "1" to "4".
+std::optional<Worksheet> readworksheet(RecordReader& file1);
 
-// Opens the worksheet file at that path and reads it as above; false when it is missing or damaged.
-bool readWorksheetFile(const QString& path, SharedValues& shared);
+// Opens the worksheet file at that path and reads it as above; nothing when it is missing or damaged.
+std::optional<Worksheet> readWorksheetFile(const QString& path);
 
 // The register's file and a worksheet's file in the worksheet folder. A worksheet file is named with the
 // title exactly as typed.
@@ -67,8 +69,8 @@ bool readRegister(const QString& path, SharedValues& shared);
 // cannot be rewritten; the register is then unchanged.
 bool trackworksheets(const QString& path, const QString& title, SharedValues& shared);
 
-// Removes the last register entry equal to deletename and closes the gap, in the file and in memory. The
+// Removes the last register entry equal to the name and closes the gap, in the file and in memory. The
 // worksheet file itself stays. False when the register is missing or unreadable or cannot be rewritten.
-bool delworksheet(const QString& path, SharedValues& shared);
+bool delworksheet(const QString& path, const QString& name, SharedValues& shared);
 
 }  // namespace bt

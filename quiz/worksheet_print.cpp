@@ -5,7 +5,8 @@
 
 namespace bt {
 
-void printWorksheet(Printer& p, const QString& heading, const QString& title, const SharedValues& m) {
+void printWorksheet(Printer& p, const QString& heading, const Worksheet& worksheet) {
+    const QString& title = worksheet.title;
     const QString blank = QStringLiteral(" ");
     p.setFontName(QStringLiteral("Times New Roman"));
     p.setFontSize(16);
@@ -27,16 +28,15 @@ void printWorksheet(Printer& p, const QString& heading, const QString& title, co
 
     p.setFontSize(12);
     for (int i = 1; i <= kQuestions; ++i) {
+        const Question& q = worksheet.questions[i - 1];
         p.setCurrentX(w / 16);
-        p.print(QStringLiteral("Question") + numText(i) + QStringLiteral("    ") + m.questtext[i], true);
-        p.setCurrentX(2 * w / 6);
-        p.print(QStringLiteral("A. ") + m.answera[i], false);
-        p.setCurrentX(4 * w / 6);
-        p.print(QStringLiteral("B. ") + m.answerb[i], true);
-        p.setCurrentX(2 * w / 6);
-        p.print(QStringLiteral("C. ") + m.answerc[i], false);
-        p.setCurrentX(4 * w / 6);
-        p.print(QStringLiteral("D. ") + m.answerd[i], true);
+        p.print(QStringLiteral("Question") + numText(i) + QStringLiteral("    ") + q.text, true);
+        // A and C in the middle of the page, B and D on the right.
+        static const char* const kLetters[] = {"A. ", "B. ", "C. ", "D. "};
+        for (int j = 0; j < 4; ++j) {
+            p.setCurrentX((j % 2 ? 4 : 2) * w / 6);
+            p.print(QLatin1String(kLetters[j]) + q.answers[j], j % 2 == 1);
+        }
         p.print(blank, true);
     }
     p.endDocument();

@@ -4,14 +4,14 @@
 
 #include <QString>
 
-#include "shared_state.h"
+#include "worksheet_files.h"
 
 namespace bt {
 
 class Printer;
 
-// Prints the worksheet and ends the document. Throws PrinterError when the printer fails.
-void printWorksheet(Printer& printer, const QString& heading, const QString& title,
-                    const SharedValues& shared);
+// Prints the worksheet under the quiz's heading and ends the document. Throws PrinterError when the printer
+// fails.
+void printWorksheet(Printer& printer, const QString& heading, const Worksheet& worksheet);
 
 }  // namespace bt

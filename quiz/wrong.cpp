@@ -22,40 +22,40 @@ static_assert(onScreen(kLabel6) && onScreen(kLabel4) && onScreen(lineBox(0)) && 
 
 }  // namespace
 
-Wrong::Wrong(Context& context, QWidget* parent) : Screen(screen::kWrong.text(), parent), context_(context) {
+Wrong::Wrong(Context& context, const ActivityResult& result, QWidget* parent)
+    : Screen(screen::kWrong.text(), parent), context_(context) {
     const QString tahoma = QStringLiteral("Tahoma");
-    label6_ = addCaption(this, QStringLiteral("Label6"), QString(), kLabel6, screenFont(tahoma, 20.25, true),
-                         colours::kYellow);
+    addCaption(this, QStringLiteral("Label6"), result.title, kLabel6, screenFont(tahoma, 20.25, true),
+               colours::kYellow);
     addCaption(this, QStringLiteral("Label4"),
                QStringLiteral("You answered the following questions incorrectly."), kLabel4,
                screenFont(tahoma, 15.75, true), colours::kYellow, Qt::AlignLeft | Qt::AlignTop);
     for (int i = 0; i < kLines; ++i) {
-        label2_[i] = addCaption(this, QStringLiteral("Label2"), QString(), lineBox(i),
-                                screenFont(tahoma, 15.75, true), Qt::white, Qt::AlignLeft | Qt::AlignTop);
-        label2_[i]->setProperty("index", i);
-        label2_[i]->hide();
+        QLabel* line = addCaption(this, QStringLiteral("Label2"), result.wrongLines.value(i), lineBox(i),
+                                  screenFont(tahoma, 15.75, true), Qt::white, Qt::AlignLeft | Qt::AlignTop);
+        line->setProperty("index", i);
+        line->setVisible(i < result.wrongLines.size());
     }
     addCaption(this, QStringLiteral("Label5"), QStringLiteral("Read the Key Facts and try again."), kLabel5,
                screenFont(tahoma, 20.25, true), colours::kYellow);
     // The notice's one button neither lights nor darkens with the pointer, and plays no sound.
     setHoverRules(false, false);
-    exit_ = addButton(QStringLiteral("Label3"), 1, QStringLiteral("Exit"), kExit);
-    connect(exit_, &LabelButton::clicked, this, &Wrong::Label3_Click);
+    connect(addButton(QStringLiteral("Label3"), 1, QStringLiteral("Exit"), kExit), &LabelButton::clicked,
+            this, &Wrong::Label3_Click);
 }
 
 void Wrong::load() {
     setupform(this);
 }
 
-void Wrong::setLine(int w, const QString& text) {
-    if (w < 0 || w >= kLines) return;
-    label2_[w]->setText(text);
-    label2_[w]->show();
-}
-
 void Wrong::Label3_Click(int) {
     context_.screens->unload(screen::kResults);
     context_.screens->unload(screen::kWrong);
+}
+
+void prepareWrongNotice(Context& context, const ActivityResult& result) {
+    context.screens->prepare(screen::kWrong,
+                             [&](QWidget* parent) { return new Wrong(context, result, parent); });
 }
 
 }  // namespace bt

@@ -1,10 +1,11 @@
 #pragma once
-// The wrong-answer notice: the questions a pupil got wrong in the quiz just marked. The quiz fills it
-// while marking; the results screen shows it; its "Exit" closes it and the results screen.
+// The wrong-answer notice: the questions a pupil got wrong in the quiz just marked. The quiz prepares it
+// from its result while marking; the results screen shows it; its "Exit" closes it and the results screen.
 
 #include <QLabel>
 #include <array>
 
+#include "activity_result.h"
 #include "label_button.h"
 #include "screen.h"
 
@@ -17,24 +18,17 @@ class Wrong : public Screen {
   public:
     static constexpr int kLines = 10;
 
-    Wrong(Context& context, QWidget* parent);
+    // Shows the result's title and its wrong-answer lines, one a line (at most ten).
+    Wrong(Context& context, const ActivityResult& result, QWidget* parent);
     void load() override;
-
-    // Fills line w (0 to 9) and makes it visible.
-    void setLine(int w, const QString& text);
-    void setTitle(const QString& title) { label6_->setText(title); }
-
-    QLabel* line(int w) const { return label2_.at(w); }
-    QLabel* title() const { return label6_; }
-    LabelButton* exitButton() const { return exit_; }
 
   private:
     void Label3_Click(int index);
 
     Context& context_;
-    QLabel* label6_;
-    std::array<QLabel*, kLines> label2_{};
-    LabelButton* exit_;
 };
+
+// Builds the notice from a quiz's result, hidden, for the results screen to show by name.
+void prepareWrongNotice(Context& context, const ActivityResult& result);
 
 }  // namespace bt

@@ -11,6 +11,7 @@
 #include "picture_box.h"
 #include "printer.h"
 #include "result_words.h"
+#include "results_opener.h"
 
 namespace bt {
 
@@ -41,8 +42,8 @@ QRandomGenerator clockSeeded() {
 
 }  // namespace
 
-Welldone::Welldone(Context& context, QWidget* parent)
-    : Screen(screen::kResults.text(), parent), context_(context) {
+Welldone::Welldone(Context& context, ActivityResult result, QWidget* parent)
+    : Screen(screen::kResults.text(), parent), context_(context), result_(std::move(result)) {
     setWindowTitle(QStringLiteral("Well Done!"));
     const QString times = QStringLiteral("Times New Roman");
     addCaption(this, QStringLiteral("Label4"), QStringLiteral("Well Done!"), kLabel4,
@@ -89,8 +90,7 @@ Welldone::Welldone(Context& context, QWidget* parent)
 
 void Welldone::load() {
     setupform(this);
-    const SharedValues& m = context_.shared;
-    const ResultWords words = resultWords(m.score, m.outof);
+    const ResultWords words = resultWords(result_.score, result_.outof);
     switch (words.kind) {
         case ResultWords::Kind::Perfect:
             label1_->setText(words.label1);
@@ -109,13 +109,14 @@ void Welldone::load() {
         case ResultWords::Kind::Design:
             break;
     }
+    // After a quiz the hint line takes the place of "Read the Key Facts and try again.", and the action
+    // button shows whatever the score.
+    if (result_.quiz) {
+        label6_->hide();
+        label5_->show();
+        label3_[kAction]->show();
+    }
     timer1_->start();
-}
-
-void Welldone::showQuizHandover() {
-    label6_->hide();
-    label5_->show();
-    label3_[kAction]->show();
 }
 
 void Welldone::Timer1_Timer() {
@@ -133,14 +134,13 @@ void Welldone::Timer2_Timer() {
 void Welldone::Timer3_Timer() {
     QRandomGenerator random = clockSeeded();
     if (context_.shared.soundon == 1) {
-        const QString sound = resultSound(context_.shared.score, random.generateDouble());
+        const QString sound = resultSound(result_.score, random.generateDouble());
         if (!sound.isEmpty()) context_.sound->play(sound);
     }
 }
 
 void Welldone::Label3_Click(int index) {
-    const SharedValues& m = context_.shared;
-    if (index == kAction && m.score == m.outof) {
+    if (index == kAction && result_.score == result_.outof) {
         Printpage();
         return;  // no click after printing
     }
@@ -159,11 +159,15 @@ void Welldone::Printpage() {
     const auto screenWidth = [&screenFontMetrics](const QString& text) {
         return twips(screenFontMetrics.horizontalAdvance(text));
     };
-    const SharedValues& m = context_.shared;
     if (printJob(context_, [&](Printer& p) {
-            printCertificate(p, m.certtitle, text1_->text(), m.score, m.outof, screenWidth);
+            printCertificate(p, result_.certtitle, text1_->text(), result_.score, result_.outof, screenWidth);
         }))
         context_.dialogs->message(QStringLiteral("Your certificate is now printing."));
+}
+
+void openResults(Context& context, const ActivityResult& result) {
+    context.screens->open(screen::kResults,
+                          [&](QWidget* parent) { return new Welldone(context, result, parent); });
 }
 
 }  // namespace bt

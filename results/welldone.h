@@ -2,7 +2,7 @@
 // The results screen that every activity ends on: the score in words, a random animal picture, a sound
 // chosen by the score, and "Print Certificate" after full marks or "Check Wrong Answers" after a quiz.
 //
-// The activity sets score and outof before the first touch; loading reads them. Three one-shot timers then
+// It is built from the activity's result (results_opener.h). After loading, three one-shot timers then
 // run once each, one after another: the picture (1 ms), the name box's focus and the lit buttons (10 ms), the
 // sound (1 ms).
 
@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <array>
 
+#include "activity_result.h"
 #include "label_button.h"
 #include "screen.h"
 
@@ -22,17 +23,8 @@ class PictureBox;
 class Welldone : public Screen {
     Q_OBJECT
   public:
-    Welldone(Context& context, QWidget* parent);
+    Welldone(Context& context, ActivityResult result, QWidget* parent);
     void load() override;
-
-    // What the quiz changes after marking: the hint line replaces "Read the Key Facts and try again.", and
-    // the action button shows.
-    void showQuizHandover();
-
-    LabelButton* button(int index) const { return label3_.at(index); }
-    QLabel* label(const QString& name) const { return findChild<QLabel*>(name); }
-    QLineEdit* nameBox() const { return text1_; }
-    PictureBox* picture() const { return picture1_; }
 
   private:
     void Label3_Click(int index);
@@ -43,6 +35,7 @@ class Welldone : public Screen {
     void Printpage();
 
     Context& context_;
+    const ActivityResult result_;
     QLabel* label1_;
     QLabel* label5_;
     QLabel* label6_;

@@ -8,11 +8,10 @@
 #include "colours.h"
 #include "context.h"
 #include "fonts.h"
-#include "guide.h"
 #include "picture_box.h"
-#include "teacher.h"
+#include "teacher_opener.h"
 #include "titlefrm.h"
-#include "topic_page.h"
+#include "topics.h"
 #include "twips.h"
 #include "worksheet_files.h"
 
@@ -33,10 +32,11 @@ struct Entry {
     bool active;
 };
 
-// The menu entries, Label2(0) to Label2(20). Inactive entries are topics with no screens in this program.
+// The menu entries, Label2(0) to Label2(20). The science topics are greyed unless a topic of the program's
+// (topics.h) names the entry.
 constexpr std::array<Entry, intro0::kEntries> kEntryTable{{
     {"Grouping of Plants", {120, 2760, 3075, 375}, 12, false},
-    {"Parts of a Plant", {120, 3480, 3075, 375}, 12, true},
+    {"Parts of a Plant", {120, 3480, 3075, 375}, 12, false},
     {"Nutrition for Plants", {120, 4200, 3075, 375}, 12, false},
     {"Growth of Plants", {120, 4920, 3075, 375}, 12, false},
     {"Reproduction of Plants", {120, 5640, 3075, 375}, 12, false},
@@ -45,7 +45,7 @@ constexpr std::array<Entry, intro0::kEntries> kEntryTable{{
     {"Healthy Plants", {3360, 2040, 3075, 375}, 12, false},
     {"Habitats", {3360, 2760, 3075, 375}, 12, false},
     {"Classification of Animals", {3360, 3480, 3075, 375}, 12, false},
-    {"Animals in your Locality", {3360, 4200, 3075, 375}, 12, true},
+    {"Animals in your Locality", {3360, 4200, 3075, 375}, 12, false},
     {"Life Cycles of Animals", {3360, 4920, 3075, 375}, 12, false},
     {"Animal Adaptations", {3360, 5640, 3075, 375}, 12, false},
     {"Food Chains", {3360, 6360, 3075, 375}, 12, false},
@@ -68,14 +68,19 @@ static_assert(allOnScreen());
 
 // Entries 17 to 20 light up navy rather than black.
 constexpr int kFirstNavyEntry = 17;
-constexpr int kPartsEntry = 1;
-constexpr int kLocalityEntry = 10;
 constexpr int kIntroductionEntry = 15;
 constexpr int kExitEntry = 16;
 constexpr int kAcknowledgmentsEntry = 19;
 constexpr int kGuideEntry = 20;
 constexpr int kWizardEntry = 17;
 constexpr int kCatalogueEntry = 18;
+
+// The topic that the entry opens; null for any other entry.
+const Topic* topicOf(int entry) {
+    for (const Topic& topic : topics())
+        if (topic.menuEntry == entry) return &topic;
+    return nullptr;
+}
 
 QRadioButton* soundOption(QWidget* parent, const char* name, const QString& text, const TwipsBox& box) {
     auto* option =
@@ -111,7 +116,7 @@ intro0::intro0(Context& context, QWidget* parent) : Screen(screen::kMenu.text(),
         LabelButton* label =
             addButton(QStringLiteral("Label2"), i, QString::fromLatin1(e.caption), e.box, e.points);
         if (i >= kFirstNavyEntry) label->setBackColour(colours::kNavy);
-        label->setActive(e.active);
+        label->setActive(e.active || topicOf(i));
         connect(label, &LabelButton::clicked, this, &intro0::Label2_Click);
         label2_[i] = label;
     }
@@ -135,26 +140,21 @@ void intro0::load() {
 }
 
 void intro0::Label2_Click(int index) {
-    if (index == kExitEntry) {
-        auto* title = qobject_cast<Titlefrm*>(context_.screens->touch(screen::kTitle));
-        if (title) title->setCommand1Caption(QStringLiteral("Cancel"));
-        context_.screens->show(screen::kTitle);
+    if (const Topic* topic = topicOf(index)) {
+        context_.screens->show(topic->page());
+    } else if (index == kExitEntry) {
+        openTitle(context_, true);
     } else if (index == kWizardEntry) {
         context_.screens->show(screen::kWizard);
     } else if (index == kCatalogueEntry) {
         context_.screens->show(screen::kCatalogue);
         context_.screens->unload(screen::kMenu);
-    } else if (index == kPartsEntry) {
-        context_.screens->show(partsTopic().page());
-    } else if (index == kLocalityEntry) {
-        context_.screens->show(localityTopic().page());
     } else if (index == kIntroductionEntry) {
-        openTeacherPage(context_, QStringLiteral("wmf\\introduction.wmf"),
-                        QStringLiteral("wmf2\\introduction.wmf"));
+        openTeacherPage(context_, {QStringLiteral("introduction.wmf")});
     } else if (index == kAcknowledgmentsEntry) {
-        openAcknowledgments(context_);
+        openTeacherPage(context_, {QStringLiteral("acknowledgments.wmf"), true});
     } else if (index == kGuideEntry) {
-        openGuide(context_);
+        context_.screens->show(screen::kGuide);
     }
     playSound(context_, kClickSound);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The screens by name. A screen is created (and its loading step run) the first time it is shown, and
 // forgotten when it is unloaded, so showing it again builds it afresh. Screens reach each other only
-// through here.
+// through here: a screen that needs nothing is shown by name; a screen that receives a value (a result, a
+// worksheet, a page) is opened by the typed opener in its own folder, which builds it from that value.
 
 #include <QString>
 #include <functional>
@@ -65,10 +66,14 @@ class ScreenRegistry {
 
     virtual ~ScreenRegistry() = default;
 
-    // The screen of that name, created and loaded if it is not loaded; null for a name with no screen.
-    virtual QWidget* touch(ScreenName name) = 0;
-    // Touches the screen and shows it on top of all others.
+    // Shows the screen on top of all others; when it is not loaded, the program's own definition of that
+    // screen builds it first and its loading step runs.
     virtual void show(ScreenName name) = 0;
+    // Shows a screen that receives a value on top: when it is not loaded, make builds it from the value
+    // and its loading step runs; a loaded one is only brought to the front, as it is.
+    virtual void open(ScreenName name, const Make& make) = 0;
+    // Builds and loads the screen as open() does, but leaves it hidden (to be shown by name later).
+    virtual void prepare(ScreenName name, const Make& make) = 0;
     // Hides the screen without unloading it.
     virtual void hide(ScreenName name) = 0;
     // Unloads the screen: it disappears, revealing the one beneath, and is destroyed.

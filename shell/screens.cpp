@@ -11,14 +11,9 @@ void Screens::define(ScreenName name, Factory factory) {
     factories_.insert(name.text(), std::move(factory));
 }
 
-QWidget* Screens::touch(ScreenName name) {
+Screen* Screens::build(ScreenName name, const Make& make) {
     if (Screen* screen = loaded_.value(name.text())) return screen;
-    const auto factory = factories_.constFind(name.text());
-    if (factory == factories_.cend()) {
-        qCWarning(lcBrambleton, "There is no screen named %s", qPrintable(name.text()));
-        return nullptr;
-    }
-    Screen* screen = (*factory)(context_, &grey_);
+    Screen* screen = make(&grey_);
     screen->hide();
     loaded_.insert(name.text(), screen);
     QObject::connect(screen, &QWidget::windowTitleChanged, &grey_, [this] { updateCaption(); });
@@ -27,8 +22,24 @@ QWidget* Screens::touch(ScreenName name) {
 }
 
 void Screens::show(ScreenName name) {
-    QWidget* screen = touch(name);
-    if (!screen) return;
+    if (Screen* screen = loaded_.value(name.text())) return raise(name, screen);
+    const auto factory = factories_.constFind(name.text());
+    if (factory == factories_.cend()) {
+        qCWarning(lcBrambleton, "There is no screen named %s", qPrintable(name.text()));
+        return;
+    }
+    raise(name, build(name, [this, factory](QWidget* parent) { return (*factory)(context_, parent); }));
+}
+
+void Screens::open(ScreenName name, const Make& make) {
+    raise(name, build(name, make));
+}
+
+void Screens::prepare(ScreenName name, const Make& make) {
+    build(name, make);
+}
+
+void Screens::raise(ScreenName name, Screen* screen) {
     std::erase(order_, name);
     order_.push_back(name);
     screen->show();

@@ -1,6 +1,6 @@
 #pragma once
-// The screen registry: creates screens on first touch as layers of the backdrop, keeps their stacking
-// order, makes the backdrop's caption follow the screen on top, and destroys screens on unload.
+// The screen registry: builds screens as layers of the backdrop, keeps their stacking order, makes the
+// backdrop's caption follow the screen on top, and destroys screens on unload.
 
 #include <QHash>
 #include <QPointer>
@@ -22,22 +22,27 @@ class Screens final : public ScreenRegistry {
 
     Screens(Context& context, Grey& grey);
 
-    // Names a screen and how to build it. Every screen of the program is defined in one place,
-    // defineScreens().
+    // Names a screen that is shown by name and how to build it; defineScreens() defines them all.
     void define(ScreenName name, Factory factory);
 
-    QWidget* touch(ScreenName name) override;
     void show(ScreenName name) override;
+    void open(ScreenName name, const Make& make) override;
+    void prepare(ScreenName name, const Make& make) override;
     void hide(ScreenName name) override;
     void unload(ScreenName name) override;
     bool isLoaded(ScreenName name) const override;
     ScreenName topMost() const override;
     void showGrey() override;
 
-    // The loaded screen whose name reads so ("Welldone"), for tools and tests; null when none is loaded.
+    // The loaded screen of that name, or whose name reads so ("Welldone"), for tools and tests; null when it
+    // is not loaded.
+    QWidget* loaded(ScreenName name) const { return loaded(name.text()); }
     QWidget* loaded(const QString& text) const { return loaded_.value(text).data(); }
 
   private:
+    // The loaded screen of that name, or one built with make and loaded.
+    Screen* build(ScreenName name, const Make& make);
+    void raise(ScreenName name, Screen* screen);
     void updateCaption();
 
     Context& context_;

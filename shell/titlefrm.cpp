@@ -55,7 +55,7 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& text, 
 
 }  // namespace
 
-Titlefrm::Titlefrm(Context& context, QWidget* parent)
+Titlefrm::Titlefrm(Context& context, bool confirming, QWidget* parent)
     : Screen(screen::kTitle.text(), parent), context_(context) {
     setWindowTitle(QStringLiteral(" "));
     setBackground(this, colours::kTitle);
@@ -72,10 +72,11 @@ Titlefrm::Titlefrm(Context& context, QWidget* parent)
     addCaption(frame, QStringLiteral("Label1"), kAuthorCredit, kLabel1, screenFont(times, 14.25), kBlue);
     addCaption(frame, QStringLiteral("Label5"), kProgrammingCredit, kLabel5, screenFont(times, 12), kBlue);
     addCaption(frame, QStringLiteral("Label3"), kEditorCredit, kLabel3, screenFont(times, 12), kBlue);
-    command1_ = pushButton(frame, "Command1", QStringLiteral("OK"), kCommand1);
-    command2_ = pushButton(frame, "Command2", QStringLiteral("Exit"), kCommand2);
+    command1_ = pushButton(frame, "Command1", confirming ? QStringLiteral("Cancel") : QStringLiteral("OK"),
+                           kCommand1);
+    QPushButton* command2 = pushButton(frame, "Command2", QStringLiteral("Exit"), kCommand2);
     connect(command1_, &QPushButton::clicked, this, &Titlefrm::Command1_Click);
-    connect(command2_, &QPushButton::clicked, this, &Titlefrm::Command2_Click);
+    connect(command2, &QPushButton::clicked, this, &Titlefrm::Command2_Click);
     setFocusProxy(command1_);
 }
 
@@ -103,6 +104,11 @@ void Titlefrm::Command1_Click() {
 void Titlefrm::Command2_Click() {
     playSound(context_, kClickSound);
     if (context_.endProgram) context_.endProgram();
+}
+
+void openTitle(Context& context, bool confirming) {
+    context.screens->open(screen::kTitle,
+                          [&](QWidget* parent) { return new Titlefrm(context, confirming, parent); });
 }
 
 }  // namespace bt

@@ -14,13 +14,9 @@ class PictureBox;
 class Titlefrm : public Screen {
     Q_OBJECT
   public:
-    Titlefrm(Context& context, QWidget* parent);
+    // confirming: the menu's "Exit" brings the screen back, and "OK" reads "Cancel".
+    Titlefrm(Context& context, bool confirming, QWidget* parent);
     void load() override;
-
-    // "OK" at start; "Cancel" when the menu's "Exit" brings the screen back.
-    void setCommand1Caption(const QString& caption) { command1_->setText(caption); }
-    QPushButton* command1() const { return command1_; }
-    QPushButton* command2() const { return command2_; }
 
   protected:
     // Enter presses the button that has the focus ("OK" at first), as in a dialog.
@@ -33,7 +29,9 @@ class Titlefrm : public Screen {
     Context& context_;
     PictureBox* picture1_;
     QPushButton* command1_;
-    QPushButton* command2_;
 };
+
+// Opens the title screen, at start or (confirming) as the menu's exit confirmation.
+void openTitle(Context& context, bool confirming);
 
 }  // namespace bt

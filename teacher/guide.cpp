@@ -79,6 +79,7 @@ guide::guide(Context& context, QWidget* parent) : Screen(screen::kGuide.text(), 
 
 void guide::load() {
     setupform(this);
+    showPage();
 }
 
 void guide::paintEvent(QPaintEvent* event) {
@@ -89,7 +90,7 @@ void guide::paintEvent(QPaintEvent* event) {
 }
 
 void guide::showPage() {
-    const int page = context_.shared.guidepage;
+    const int page = page_;
     if (page >= 1 && page <= kPages) {
         const GuidePage& row = kGuidePages[page - 1];
         label2_->setText(QString::fromLatin1(row.heading));
@@ -115,23 +116,14 @@ void guide::Label3_Click(int index) {
             context_.screens->unload(screen::kGuide);
             break;
         case kNextIndex:
-            context_.shared.guidepage += 1;
+            page_ += 1;
             showPage();
             break;
         case kPreviousIndex:
-            context_.shared.guidepage -= 1;
+            page_ -= 1;
             showPage();
             break;
     }
-}
-
-void openGuide(Context& context) {
-    auto* screen = qobject_cast<guide*>(context.screens->touch(screen::kGuide));
-    if (!screen) return;
-    screen->image1()->setPage(context.paths, QStringLiteral("wmf\\guide1.wmf"));
-    screen->image2()->setPage(context.paths, QStringLiteral("wmf2\\guide1.wmf"));
-    context.shared.guidepage = 1;
-    context.screens->show(screen::kGuide);
 }
 
 }  // namespace bt

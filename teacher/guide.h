@@ -1,6 +1,6 @@
 #pragma once
-// The teacher's guide: ten pages, paged one at a time. Pages 1 to 3 are text pages (shown from wmf,
-// printed from wmf2); pages 4 to 10 are picture pages, one per science topic, with a heading.
+// The teacher's guide: ten pages, paged one at a time from page 1. Pages 1 to 3 are text pages (shown from
+// wmf, printed from wmf2); pages 4 to 10 are picture pages, one per science topic, with a heading.
 
 #include <QLabel>
 #include <array>
@@ -21,14 +21,6 @@ class guide : public Screen {
     guide(Context& context, QWidget* parent);
     void load() override;
 
-    PageView* image1() const { return image1_; }
-    PageView* image2() const { return image2_; }
-    LabelButton* button(int index) const { return label3_.at(index); }  // 0 Print, 1 Exit, 2 Next, 3 Previous
-    QLabel* counter() const { return label1_; }
-    QLabel* heading() const { return label2_; }
-    // The screen's window picture (the photograph of a picture page); null when there is none.
-    const QImage& windowPicture() const { return windowPicture_; }
-
   protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -41,11 +33,9 @@ class guide : public Screen {
     PageView* image1_;
     PageView* image2_;
     QLabel* label1_;
-    std::array<LabelButton*, 4> label3_{};
-    QImage windowPicture_;
+    std::array<LabelButton*, 4> label3_{};  // 0 Print, 1 Exit, 2 Next Page, 3 Previous Page
+    QImage windowPicture_;                  // the photograph of a picture page, drawn as the background
+    int page_ = 1;                          // 1 to 10
 };
-
-// Opens the guide at page 1.
-void openGuide(Context& context);
 
 }  // namespace bt

@@ -22,8 +22,8 @@ const QColor kAcknowledgmentsBackground(49, 130, 212);
 
 }  // namespace
 
-teacher::teacher(Context& context, QWidget* parent)
-    : Screen(screen::kTeacher.text(), parent), context_(context) {
+teacher::teacher(Context& context, TeacherPage page, QWidget* parent)
+    : Screen(screen::kTeacher.text(), parent), context_(context), page_(std::move(page)) {
     image1_ = new PageView(QStringLiteral("Image1"), kImage1.pixels().size(), this);
     image1_->move(kImage1.pixels().topLeft());
     image2_ = new PageView(QStringLiteral("Image2"), QSize(16384, 16384), this);
@@ -37,10 +37,10 @@ teacher::teacher(Context& context, QWidget* parent)
 
     // The buttons keep their look: no hover effect on this screen.
     setHoverRules(false, false);
-    print_ = addButton(QStringLiteral("Label3"), 0, QStringLiteral("Print"), kPrint);
-    exit_ = addButton(QStringLiteral("Label3"), 2, QStringLiteral("Exit"), kExit);
-    connect(print_, &LabelButton::clicked, this, &teacher::Label3_Click);
-    connect(exit_, &LabelButton::clicked, this, &teacher::Label3_Click);
+    connect(addButton(QStringLiteral("Label3"), 0, QStringLiteral("Print"), kPrint), &LabelButton::clicked,
+            this, &teacher::Label3_Click);
+    connect(addButton(QStringLiteral("Label3"), 2, QStringLiteral("Exit"), kExit), &LabelButton::clicked,
+            this, &teacher::Label3_Click);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -50,6 +50,13 @@ teacher::teacher(Context& context, QWidget* parent)
 
 void teacher::load() {
     setupform(this);
+    image1_->setPage(context_.paths, QStringLiteral("wmf\\") + page_.file);
+    image2_->setPage(context_.paths, QStringLiteral("wmf2\\") + page_.file);
+    if (page_.logo) {
+        picture2_->setPicture(context_.paths, QStringLiteral("logo\\corvane2.bmp"));
+        setBackground(this, kAcknowledgmentsBackground);
+        timer1_->start();
+    }
 }
 
 QString teacher::frameFile(int frame) {
@@ -83,23 +90,9 @@ void printPage(Context& context, const PageView& page) {
     });
 }
 
-void openTeacherPage(Context& context, const QString& screenPage, const QString& printPage) {
-    auto* screen = qobject_cast<teacher*>(context.screens->touch(screen::kTeacher));
-    if (!screen) return;
-    screen->image1()->setPage(context.paths, screenPage);
-    screen->image2()->setPage(context.paths, printPage);
-    context.screens->show(screen::kTeacher);
-}
-
-void openAcknowledgments(Context& context) {
-    auto* screen = qobject_cast<teacher*>(context.screens->touch(screen::kTeacher));
-    if (!screen) return;
-    screen->image1()->setPage(context.paths, QStringLiteral("wmf\\acknowledgments.wmf"));
-    screen->picture2()->setPicture(context.paths, QStringLiteral("logo\\corvane2.bmp"));
-    screen->image2()->setPage(context.paths, QStringLiteral("wmf2\\acknowledgments.wmf"));
-    setBackground(screen, kAcknowledgmentsBackground);
-    screen->timer1()->start();
-    context.screens->show(screen::kTeacher);
+void openTeacherPage(Context& context, const TeacherPage& page) {
+    context.screens->open(screen::kTeacher,
+                          [&](QWidget* parent) { return new teacher(context, page, parent); });
 }
 
 }  // namespace bt

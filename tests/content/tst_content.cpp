@@ -102,9 +102,23 @@ class TestContent : public QObject {
 
     void pagesParse_data() {
         QTest::addColumn<QString>("path");
-        const QStringList paths = namedPaths(QStringLiteral("wmf|wmf2"));
-        QVERIFY(paths.size() >= 18);
-        for (const QString& p : paths) QTest::newRow(qPrintable(p)) << p;
+        // Pages are named by file, with or without their folder: each is read from wmf and from wmf2.
+        const QRegularExpression page(QStringLiteral("\"(?:[^\"]*\\\\)?([^\"\\\\]+\\.wmf)\""));
+        QSet<QString> files;
+        for (const char* dir : {"shell", "activities", "teacher"}) {
+            QDirIterator it(kSources + QLatin1Char('/') + QLatin1String(dir), {QStringLiteral("*.cpp")},
+                            QDir::Files);
+            while (it.hasNext()) {
+                QFile file(it.next());
+                if (!file.open(QIODevice::ReadOnly)) continue;
+                for (const QRegularExpressionMatch& m : page.globalMatch(QString::fromUtf8(file.readAll())))
+                    files.insert(m.captured(1));
+            }
+        }
+        QVERIFY(files.size() >= 9);
+        for (const QString& f : files)
+            for (const char* folder : {"wmf\\", "wmf2\\"})
+                QTest::newRow(qPrintable(QLatin1String(folder) + f)) << QLatin1String(folder) + f;
     }
     void pagesParse() {
         QFETCH(QString, path);

@@ -121,8 +121,9 @@ class TestPrinting : public QObject {
     // The real printer service, writing PDF files: each is at least a page.
     void pdfOutput() {
         QTemporaryDir dir;
-        SharedValues m;
-        QVERIFY(readWorksheetFile(sourceContent() + QStringLiteral("/multiple/Parts of a Plant.txt"), m));
+        const std::optional<Worksheet> plants =
+            readWorksheetFile(sourceContent() + QStringLiteral("/multiple/Parts of a Plant.txt"));
+        QVERIFY(plants);
         {
             QtPrinter p(dir.filePath(QStringLiteral("certificate.pdf")));
             printCertificate(p, QStringLiteral("Brambleton"), QStringLiteral("Amy Jones"), 10, 10,
@@ -130,7 +131,7 @@ class TestPrinting : public QObject {
         }
         {
             QtPrinter p(dir.filePath(QStringLiteral("worksheet.pdf")));
-            printWorksheet(p, QStringLiteral("Brambleton"), m.worktitle, m);
+            printWorksheet(p, QStringLiteral("Brambleton"), *plants);
         }
         {
             QtPrinter p(dir.filePath(QStringLiteral("page.pdf")));

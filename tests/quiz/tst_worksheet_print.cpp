@@ -9,17 +9,14 @@ class TestWorksheetPrint : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     void layout() {
-        SharedValues m;
-        for (int q = 1; q <= kQuestions; ++q) {
-            m.questtext[q] = QStringLiteral("Question text %1?").arg(q);
-            m.answera[q] = QStringLiteral("a%1").arg(q);
-            m.answerb[q] = QStringLiteral("b%1").arg(q);
-            m.answerc[q] = QStringLiteral("c%1").arg(q);
-            m.answerd[q] = QStringLiteral("d%1").arg(q);
-        }
-        m.answera[3].clear();
+        Worksheet w{QStringLiteral("Pond life"), {}};
+        for (int q = 1; q <= kQuestions; ++q)
+            w.questions[q - 1] = {QStringLiteral("Question text %1?").arg(q),
+                                  {QStringLiteral("a%1").arg(q), QStringLiteral("b%1").arg(q),
+                                   QStringLiteral("c%1").arg(q), QStringLiteral("d%1").arg(q)}};
+        w.questions[2].answers[0].clear();
         RecordingPrinter p(12000, 16000);
-        printWorksheet(p, QStringLiteral("Brambleton"), QStringLiteral("Pond life"), m);
+        printWorksheet(p, QStringLiteral("Brambleton"), w);
         const QStringList head{"font Times New Roman", "size 16", "x 1500", "print ' ' end", "x 750",
                                "print 'Brambleton" + QString(57, u' ') + "Corvane Publishing Ltd'",
                                "print ' ' end", "print ' ' end", "size 32",

@@ -10,9 +10,9 @@ using namespace bt::test;
 
 namespace {
 
-// Two screens of the program stand in for any.
+// Two screens of the program stand in for any: A is shown by name, B opened with a value (its caption).
 constexpr ScreenName kA = screen::kWizard;
-constexpr ScreenName kB = screen::kGuide;
+constexpr ScreenName kB = screen::kTeacher;
 
 // A screen that counts how often it was built and loaded.
 class ProbeScreen : public Screen {
@@ -35,119 +35,94 @@ class ProbeScreen : public Screen {
 class TestScreens : public QObject {
     Q_OBJECT
     std::unique_ptr<TestProgram> t_;
-    int loadsA_ = 0;
-    int loadsB_ = 0;
+    int loads_ = 0;
 
     Screens& screens() { return t_->program().screens(); }
+    Grey& grey() { return t_->program().grey(); }
+    ScreenRegistry::Make probe(ScreenName name, const QString& caption) {
+        return [this, name, caption](QWidget* p) { return new ProbeScreen(name, caption, p, loads_); };
+    }
+    void openB(const QString& caption) { screens().open(kB, probe(kB, caption)); }
 
   private Q_SLOTS:
     void init() {
         t_ = std::make_unique<TestProgram>();
-        loadsA_ = loadsB_ = 0;
-        screens().define(kA, [this](Context&, QWidget* p) {
-            return new ProbeScreen(kA, QStringLiteral("Caption A"), p, loadsA_);
-        });
-        screens().define(kB, [this](Context&, QWidget* p) {
-            return new ProbeScreen(kB, QStringLiteral("Caption B"), p, loadsB_);
-        });
-        t_->program().grey().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&t_->program().grey()));
+        loads_ = 0;
+        screens().define(kA,
+                         [this](Context&, QWidget* p) { return probe(kA, QStringLiteral("Caption A"))(p); });
+        grey().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grey()));
     }
     void cleanup() { t_.reset(); }
 
-    void createdOnFirstTouchOnly() {
-        QVERIFY(!screens().isLoaded(kA));
-        QWidget* first = screens().touch(kA);
-        QVERIFY(first);
-        QVERIFY(!first->isVisible());  // touching loads, it does not show
-        QCOMPARE(loadsA_, 1);
-        QCOMPARE(screens().touch(kA), first);
-        screens().show(kA);
-        QCOMPARE(loadsA_, 1);
-        QVERIFY(first->isVisible());
-    }
-
-    void unloadDestroysAndTouchRebuilds() {
-        screens().show(kA);
-        QPointer<QWidget> first = screens().touch(kA);
-        screens().unload(kA);
-        QVERIFY(!screens().isLoaded(kA));
+    void builtOnceUntilUnloaded() {
+        screens().prepare(kB, probe(kB, QStringLiteral("B")));
+        QPointer<QWidget> b = screens().loaded(kB);
+        QVERIFY(b && !b->isVisible());           // prepared: loaded, not shown
+        openB(QStringLiteral("another value"));  // a loaded screen is only brought to the front
+        QCOMPARE(screens().loaded(kB), b.data());
+        QCOMPARE(b->windowTitle(), QStringLiteral("B"));
+        QVERIFY(b->isVisible());
+        QCOMPARE(loads_, 1);
+        screens().unload(kB);
+        QVERIFY(!screens().isLoaded(kB));
         settle();
-        QVERIFY(first.isNull());
-        QWidget* again = screens().touch(kA);
-        QVERIFY(again);
-        QCOMPARE(loadsA_, 2);  // loading step runs afresh
+        QVERIFY(b.isNull());
+        openB(QStringLiteral("B"));  // built and loaded afresh
+        QCOMPARE(loads_, 2);
     }
 
     void stackingAndCaption() {
-        Grey& grey = t_->program().grey();
         screens().show(kA);
-        QCOMPARE(grey.windowTitle(), QStringLiteral("Caption A"));
-        screens().show(kB);
+        QCOMPARE(grey().windowTitle(), QStringLiteral("Caption A"));
+        openB(QStringLiteral("Caption B"));
         QCOMPARE(screens().topMost(), kB);
-        QCOMPARE(grey.windowTitle(), QStringLiteral("Caption B"));
-        QWidget* b = screens().touch(kB);
-        QCOMPARE(grey.childAt(grey.rect().center()), b);
+        QCOMPARE(grey().windowTitle(), QStringLiteral("Caption B"));
+        QCOMPARE(grey().childAt(grey().rect().center()), screens().loaded(kB));
+        screens().loaded(kB)->setWindowTitle(QStringLiteral("Renamed"));  // the caption follows
+        QCOMPARE(grey().windowTitle(), QStringLiteral("Renamed"));
         screens().unload(kB);
         QCOMPARE(screens().topMost(), kA);
-        QCOMPARE(grey.windowTitle(), QStringLiteral("Caption A"));
-        QCOMPARE(grey.childAt(grey.rect().center()), screens().touch(kA));
-        // Showing a screen that is already open brings it to the top.
-        screens().show(kB);
-        screens().show(kA);
+        QCOMPARE(grey().windowTitle(), QStringLiteral("Caption A"));
+        QCOMPARE(grey().childAt(grey().rect().center()), screens().loaded(kA));
+        openB(QStringLiteral("Caption B"));
+        screens().show(kA);  // shown again: to the top
         QCOMPARE(screens().topMost(), kA);
         screens().hide(kA);
         QCOMPARE(screens().topMost(), kB);
         QVERIFY(screens().isLoaded(kA));
     }
 
-    void captionFollowsChanges() {
-        screens().show(kA);
-        screens().touch(kA)->setWindowTitle(QStringLiteral("Renamed"));
-        QCOMPARE(t_->program().grey().windowTitle(), QStringLiteral("Renamed"));
-        screens().touch(kB)->setWindowTitle(QStringLiteral("Not on top"));
-        QCOMPARE(t_->program().grey().windowTitle(), QStringLiteral("Renamed"));
-    }
-
     void greyComesInFrontOfOpenScreens() {
-        Grey& grey = t_->program().grey();
         screens().show(kA);
         screens().showGrey();
-        QCOMPARE(grey.childAt(grey.rect().center()), grey.curtain());
-        screens().show(kB);
-        QCOMPARE(grey.childAt(grey.rect().center()), screens().touch(kB));
+        QCOMPARE(grey().childAt(grey().rect().center()), grey().curtain());
+        openB(QStringLiteral("B"));
+        QCOMPARE(grey().childAt(grey().rect().center()), screens().loaded(kB));
         screens().show(kA);  // shown again: in front of the backdrop
-        QCOMPARE(grey.childAt(grey.rect().center()), screens().touch(kA));
+        QCOMPARE(grey().childAt(grey().rect().center()), screens().loaded(kA));
     }
 
     void unknownScreenIsNothing() {
         const ScreenName nowhere(ScreenName::Kind::Topic, "nowhere");
         QTest::ignoreMessage(QtWarningMsg, "There is no screen named nowhere");
-        QCOMPARE(screens().touch(nowhere), nullptr);
-        QTest::ignoreMessage(QtWarningMsg, "There is no screen named nowhere");
         screens().show(nowhere);
         screens().unload(nowhere);
+        QVERIFY(!screens().isLoaded(nowhere));
         QCOMPARE(screens().topMost(), ScreenName());
     }
 
-    void screensStayCentredWhenTheWindowGrows() {
-        Grey& grey = t_->program().grey();
+    void screensStayCentredAndF11SwitchesFullScreen() {
         screens().show(kA);
-        QWidget* a = screens().touch(kA);
+        QWidget* a = screens().loaded(kA);
         QCOMPARE(a->geometry(), QRect(0, 0, 800, 600));
-        grey.resize(1280, 1024);
+        grey().resize(1280, 1024);
         QTRY_COMPARE(a->geometry(), QRect(240, 212, 800, 600));
-        QTRY_COMPARE(grey.curtain()->size(), QSize(1280, 1024));
-    }
-
-    void f11SwitchesFullScreen() {
-        Grey& grey = t_->program().grey();
-        screens().show(kA);
-        QTest::keyClick(screens().touch(kA),
-                        Qt::Key_F11);  // reaches the window from a screen
-        QVERIFY(grey.windowState() & Qt::WindowFullScreen);
-        QTest::keyClick(&grey, Qt::Key_F11);
-        QVERIFY(!(grey.windowState() & Qt::WindowFullScreen));
+        QTRY_COMPARE(grey().curtain()->size(), QSize(1280, 1024));
+        QTest::keyClick(a, Qt::Key_F11);  // reaches the window from a screen
+        QVERIFY(grey().windowState() & Qt::WindowFullScreen);
+        QTest::keyClick(&grey(), Qt::Key_F11);
+        QVERIFY(!(grey().windowState() & Qt::WindowFullScreen));
     }
 };
 

@@ -1,65 +1,69 @@
-// Opens the program at a given screen, for looking at it (screenshots under Xvfb):
+// Opens the program at a given screen, for looking at it (screenshots under Xvfb). It gets there the way a
+// pupil would, by pressing the screens' own buttons:
 //   brambleton_preview menu
 //   brambleton_preview quiz [question]          the "Parts of a Plant" quiz at a question (1 to 10)
-//   brambleton_preview results <right>          a quiz played with that many right answers, on the results
+//   brambleton_preview results <right>          that quiz played with that many right answers
 //   brambleton_preview wrong <right>            the same, with the wrong answers shown
-//   brambleton_preview handover <score> <outof> the results after an activity
-//   brambleton_preview wizard [filled]           the wizard, empty or filled with the plant quiz
-//   brambleton_preview catalogue <names>         the catalogue over a register of that many made-up names
-//                                                (this writes the build folder's register)
+//   brambleton_preview wizard [filled]          the wizard, empty or editing the plant quiz from the
+//   catalogue
+//                                               (this adds it to the build folder's register)
+//   brambleton_preview catalogue <names>        the catalogue over a register of that many made-up names
+//                                               (this writes the build folder's register)
 //   brambleton_preview topic <parts|locality> [button]  a topic page, or what one of its buttons opens
-//   brambleton_preview board <screen> [solved]   an activity, at the start or with every label placed
-//   brambleton_preview guide [page]              the teacher's guide at a page
+//   brambleton_preview board <screen> [solved]  an activity, at the start or with every label placed
+//   brambleton_preview guide [page]             the teacher's guide at a page
 
-#include <QRadioButton>
+#include <QAbstractButton>
 #include <QStringList>
 #include <QTimer>
 
 #include "board_screen.h"
 #include "brambleton.h"
-#include "guide.h"
-#include "intro0.h"
-#include "multiple.h"
-#include "quiz_opener.h"
 #include "run.h"
 #include "screens.h"
 #include "text_file.h"
-#include "titlefrm.h"
-#include "topic_page.h"
-#include "welldone.h"
-#include "wizard.h"
+#include "topics.h"
 #include "worksheet_files.h"
 
 namespace {
 
 using namespace bt;
 
-void next(multiple* quiz) {
-    Q_EMIT quiz->button(1)->clicked(1);
+// Presses a control of a loaded screen: a label-button, an option button or a push button.
+void press(Brambleton& program, ScreenName on, const char* name, int index = -1) {
+    QWidget* screen = program.screens().loaded(on);
+    if (!screen) return;
+    for (QWidget* c : screen->findChildren<QWidget*>(QString::fromLatin1(name))) {
+        if (index >= 0 && c->property("index").toInt() != index) continue;
+        if (auto* label = qobject_cast<LabelButton*>(c)) Q_EMIT label->clicked(label->index());
+        if (auto* button = qobject_cast<QAbstractButton*>(c)) button->click();
+        return;
+    }
 }
 
-// Answers the quiz: the first `right` questions right, the rest wrong.
-void play(Context& c, int right) {
-    auto* quiz = qobject_cast<multiple*>(c.screens->touch(screen::kQuiz));
-    for (int q = 1; q <= kQuestions; ++q) {
-        const int k = c.shared.correctanswer[q].toInt();
-        quiz->option(q <= right ? k : k % 4 + 1)->setChecked(true);
-        next(quiz);
+// The plant quiz: the first `right` questions answered right, the rest wrong.
+void play(Brambleton& program, int right) {
+    const std::optional<Worksheet> w =
+        readWorksheetFile(program.context().paths.resolve(QStringLiteral("multiple\\Parts of a Plant.txt")));
+    for (int q = 1; q <= kQuestions && w; ++q) {
+        const int k = w->questions[q - 1].correct;
+        press(program, screen::kQuiz, "Option1", q <= right ? k : k % 4 + 1);
+        press(program, screen::kQuiz, "Label3", 1);
     }
 }
 
 void arrange(Brambleton& program, const QStringList& args) {
     Context& c = program.context();
-    qobject_cast<Titlefrm*>(c.screens->touch(screen::kTitle))->command1()->click();
+    press(program, screen::kTitle, "Command1");
     const QString what = args.value(1, QStringLiteral("menu"));
-    if (what == QLatin1String("menu")) return;
+    const int n = args.value(2).toInt();
+    const Topic& plants = topics()[0];
     if (what == QLatin1String("wizard")) {
-        c.screens->show(screen::kWizard);
-        if (args.value(2) == QLatin1String("filled")) {
-            readWorksheetFile(c.paths.resolve(QStringLiteral("multiple\\Parts of a Plant.txt")), c.shared);
-            qobject_cast<wizard*>(c.screens->touch(screen::kWizard))->fillFrom(c.shared);
-        }
-        return;
+        if (args.value(2) != QLatin1String("filled")) return press(program, screen::kMenu, "Label2", 17);
+        trackworksheets(registerPath(c.paths), QStringLiteral("Parts of a Plant"), c.shared);
+        press(program, screen::kMenu, "Label2", 18);
+        press(program, screen::kCatalogue, "Check1");
+        return press(program, screen::kCatalogue, "Label2", 1);
     }
     if (what == QLatin1String("catalogue")) {
         const char* const kTopics[] = {"Minibeasts",
@@ -72,77 +76,54 @@ void arrange(Brambleton& program, const QStringList& args) {
         RecordWriter empty;
         empty.writeNumber(0);
         empty.commit(registerPath(c.paths));
-        for (int i = 0; i < args.value(2).toInt(); ++i)
+        for (int i = 0; i < n; ++i)
             trackworksheets(
                 registerPath(c.paths),
                 QStringLiteral("%1 (Year %2)").arg(QString::fromLatin1(kTopics[i % 7])).arg(3 + i / 7),
                 c.shared);
-        Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))->entry(18)->clicked(18);
-        return;
+        return press(program, screen::kMenu, "Label2", 18);
     }
-    if (what == QLatin1String("topic")) {
-        const QString topic = args.value(2, QStringLiteral("parts"));
-        Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))
-            ->entry(topic == QLatin1String("parts") ? 1 : 10)
-            ->clicked(topic == QLatin1String("parts") ? 1 : 10);
-        if (args.size() > 3) {
-            const Topic& row = topic == QLatin1String("parts") ? partsTopic() : localityTopic();
-            auto* page = qobject_cast<TopicPage*>(c.screens->touch(row.page()));
-            Q_EMIT page->button(args.value(3).toInt())->clicked(args.value(3).toInt());
+    if (what == QLatin1String("topic") || what == QLatin1String("board")) {
+        const QString key = args.value(
+            2, what == QLatin1String("topic") ? QStringLiteral("parts") : QStringLiteral("partslab"));
+        const Topic& topic = key.startsWith(QLatin1String("locality")) ? topics()[1] : plants;
+        press(program, screen::kMenu, "Label2", topic.menuEntry);
+        if (what == QLatin1String("topic")) {
+            if (args.size() > 3) press(program, topic.page(), "Label3", args.value(3).toInt());
+            return;
         }
-        return;
-    }
-    if (what == QLatin1String("board")) {
-        const QString name = args.value(2, QStringLiteral("partslab"));
-        const bool plants = name.startsWith(QLatin1String("parts"));
-        Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))
-            ->entry(plants ? 1 : 10)
-            ->clicked(plants ? 1 : 10);
-        const Topic& row = plants ? partsTopic() : localityTopic();
-        auto* page = qobject_cast<TopicPage*>(c.screens->touch(row.page()));
-        const bool labelling = name.endsWith(QLatin1String("lab"));
-        const int button = labelling ? 1 : 3;
-        Q_EMIT page->button(button)->clicked(button);
-        if (args.value(3) == QLatin1String("solved")) {
-            // Drags every label onto its own box, as a pupil would.
-            auto* board =
-                qobject_cast<BoardScreen*>(c.screens->touch(labelling ? row.labelling() : row.ordering()));
-            for (int k = 0; k < board->board().size(); ++k) {
-                const BoardPoint at = board->board().label(k);
-                const BoardBox& box = board->board().target(k);
-                const float w = board->board().labelWidth(), h = board->board().labelHeight();
-                Q_EMIT board->label(k)->dragged(
-                    k, Qt::LeftButton,
-                    QPointF((box.left - at.x + w / 2) / 15.0, (box.top - at.y + h / 2) / 15.0));
-                Q_EMIT board->label(k)->released(k);
-            }
+        const bool labelling = key.endsWith(QLatin1String("lab"));
+        press(program, topic.page(), "Label3", labelling ? 1 : 3);
+        QWidget* board =
+            program.screens().loaded(labelling ? topic.labellingScreen() : topic.orderingScreen());
+        if (!board || args.value(3) != QLatin1String("solved")) return;
+        // Drags every label onto its own box, as a pupil would: the pointer, held at the label's centre,
+        // moves to the box's centre, and lets go.
+        for (DragLabel* label : board->findChildren<DragLabel*>(QStringLiteral("Label2"))) {
+            const int k = label->property("index").toInt();
+            for (QWidget* box : board->findChildren<QWidget*>(QStringLiteral("Label1")))
+                if (box->property("index").toInt() == k)
+                    Q_EMIT label->dragged(k, Qt::LeftButton,
+                                          QPointF(box->pos() - label->pos()) + label->rect().center());
+            Q_EMIT label->released(k);
         }
         return;
     }
     if (what == QLatin1String("guide")) {
-        Q_EMIT qobject_cast<intro0*>(c.screens->touch(screen::kMenu))->entry(20)->clicked(20);
-        auto* g = qobject_cast<guide*>(c.screens->touch(screen::kGuide));
-        for (int p = 1; p < args.value(2, QStringLiteral("1")).toInt(); ++p) Q_EMIT g->button(2)->clicked(2);
+        press(program, screen::kMenu, "Label2", 20);
+        for (int p = 1; p < std::max(1, n); ++p) press(program, screen::kGuide, "Label3", 2);
         return;
     }
-    if (what == QLatin1String("handover")) {
-        c.shared.score = args.value(2).toInt();
-        c.shared.outof = args.value(3).toInt();
-        c.screens->show(screen::kResults);
-        return;
-    }
-    openQuiz(c, QStringLiteral("multiple\\Parts of a Plant.txt"), QStringLiteral("images\\poppies2sm.jpg"));
-    auto* quiz = qobject_cast<multiple*>(c.screens->touch(screen::kQuiz));
+    if (what == QLatin1String("menu")) return;
+    press(program, screen::kMenu, "Label2", plants.menuEntry);
+    press(program, plants.page(), "Label3", 0);
     if (what == QLatin1String("quiz")) {
-        for (int q = 1; q < args.value(2, QStringLiteral("1")).toInt(); ++q) next(quiz);
-        quiz->option(2)->setChecked(true);
-        return;
+        for (int q = 1; q < std::max(1, n); ++q) press(program, screen::kQuiz, "Label3", 1);
+        return press(program, screen::kQuiz, "Option1", 2);
     }
-    play(c, args.value(2).toInt());
+    play(program, n);
     if (what == QLatin1String("wrong"))
-        QTimer::singleShot(100, [&c] {
-            Q_EMIT qobject_cast<Welldone*>(c.screens->touch(screen::kResults))->button(0)->clicked(0);
-        });
+        QTimer::singleShot(100, [&program] { press(program, screen::kResults, "Label3", 0); });
 }
 
 }  // namespace

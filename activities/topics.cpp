@@ -1,4 +1,4 @@
-#include "board_layouts.h"
+#include "topics.h"
 
 namespace bt {
 
@@ -134,83 +134,85 @@ constexpr BoardCaption kLocalityordCaptions[] = {
      kLeft | kTop},
 };
 
-template <std::size_t N>
-constexpr bool boxesOnScreen(const BoardItem (&items)[N], int w, int h) {
-    for (const BoardItem& i : items)
-        if (!onScreen({i.targetLeft, i.targetTop, w, h}) || !onScreen({i.homeLeft, i.homeTop, w, h}))
+// The topics, in menu order.
+constexpr Topic kTopics[] = {
+    {.key = "parts",
+     .menuEntry = 1,
+     .title = "Parts of a Plant",
+     .picture = "Images\\poppies2.jpg",
+     .worksheet = "multiple\\Parts of a Plant.txt",
+     .smallPicture = "images\\poppies2sm.jpg",
+     .keyFacts = "key parts.wmf",
+     .notes = "parts.wmf",
+     .labelling = {.labelWidth = 1965,
+                   .labelHeight = 375,
+                   .labelPoints = 11.25,
+                   .wrap = false,
+                   .homeSizing = BoardLayout::HomeSizing::Stored,
+                   .marking = Board::Marking::OwnBox,
+                   .items = kPartslabItems,
+                   .pictures = kPartslabPictures,
+                   .captions = kPartslabCaptions},
+     .ordering = {.labelWidth = 2205,
+                  .labelHeight = 375,
+                  .labelPoints = 11.25,
+                  .wrap = false,
+                  .homeSizing = BoardLayout::HomeSizing::Stored,
+                  .marking = Board::Marking::OwnBox,
+                  .items = kPartsordItems,
+                  .pictures = kPartsordPictures,
+                  .captions = kPartsordCaptions}},
+    {.key = "locality",
+     .menuEntry = 10,
+     .title = "Animals in your Locality",
+     .picture = "Images\\snail.jpg",
+     .worksheet = "multiple\\Animals in your locality.txt",
+     .smallPicture = "images\\snailsm.jpg",
+     .keyFacts = "key locality.wmf",
+     .notes = "locality.wmf",
+     .labelling = {.labelWidth = 1845,
+                   .labelHeight = 615,
+                   .labelPoints = 9.75,
+                   .wrap = true,
+                   .homeSizing = BoardLayout::HomeSizing::LabelSize,
+                   .marking = Board::Marking::OwnBox,
+                   .items = kLocalitylabItems,
+                   .pictures = kLocalitylabPictures,
+                   .captions = kLocalitylabCaptions},
+     .ordering = {.labelWidth = 2565,
+                  .labelHeight = 375,
+                  .labelPoints = 11.25,
+                  .wrap = false,
+                  .homeSizing = BoardLayout::HomeSizing::LabelWidth,
+                  .marking = Board::Marking::Group,
+                  .items = kLocalityordItems,
+                  .pictures = {},
+                  .captions = kLocalityordCaptions}},
+};
+
+// Every box, picture and caption of every activity lies on the screen.
+constexpr bool layoutOnScreen(const BoardLayout& layout) {
+    for (const BoardItem& i : layout.items)
+        if (!onScreen({i.targetLeft, i.targetTop, layout.labelWidth, layout.labelHeight}) ||
+            !onScreen({i.homeLeft, i.homeTop, layout.labelWidth, layout.labelHeight}))
             return false;
+    for (const BoardPicture& p : layout.pictures)
+        if (!onScreen(p.box)) return false;
+    for (const BoardCaption& c : layout.captions)
+        if (!onScreen(c.box)) return false;
+    return !layout.captions.empty();  // the title comes first
+}
+constexpr bool topicsOnScreen() {
+    for (const Topic& t : kTopics)
+        if (!layoutOnScreen(t.labelling) || !layoutOnScreen(t.ordering)) return false;
     return true;
 }
-template <class T, std::size_t N>
-constexpr bool allOnScreen(const T (&things)[N]) {
-    for (const T& t : things)
-        if (!onScreen(t.box)) return false;
-    return true;
-}
-static_assert(boxesOnScreen(kPartslabItems, 1965, 375) && allOnScreen(kPartslabPictures) &&
-              allOnScreen(kPartslabCaptions));
-static_assert(boxesOnScreen(kLocalitylabItems, 1845, 615) && allOnScreen(kLocalitylabPictures) &&
-              allOnScreen(kLocalitylabCaptions));
-static_assert(boxesOnScreen(kPartsordItems, 2205, 375) && allOnScreen(kPartsordPictures) &&
-              allOnScreen(kPartsordCaptions));
-static_assert(boxesOnScreen(kLocalityordItems, 2565, 375) && allOnScreen(kLocalityordCaptions));
+static_assert(topicsOnScreen());
 
 }  // namespace
 
-const BoardLayout& partslabLayout() {
-    static const BoardLayout layout{.name = ScreenName(ScreenName::Kind::Labelling, "parts"),
-                                    .labelWidth = 1965,
-                                    .labelHeight = 375,
-                                    .labelPoints = 11.25,
-                                    .wrap = false,
-                                    .homeSizing = BoardLayout::HomeSizing::Stored,
-                                    .marking = Board::Marking::OwnBox,
-                                    .items = kPartslabItems,
-                                    .pictures = kPartslabPictures,
-                                    .captions = kPartslabCaptions};
-    return layout;
-}
-
-const BoardLayout& localitylabLayout() {
-    static const BoardLayout layout{.name = ScreenName(ScreenName::Kind::Labelling, "locality"),
-                                    .labelWidth = 1845,
-                                    .labelHeight = 615,
-                                    .labelPoints = 9.75,
-                                    .wrap = true,
-                                    .homeSizing = BoardLayout::HomeSizing::LabelSize,
-                                    .marking = Board::Marking::OwnBox,
-                                    .items = kLocalitylabItems,
-                                    .pictures = kLocalitylabPictures,
-                                    .captions = kLocalitylabCaptions};
-    return layout;
-}
-
-const BoardLayout& partsordLayout() {
-    static const BoardLayout layout{.name = ScreenName(ScreenName::Kind::Ordering, "parts"),
-                                    .labelWidth = 2205,
-                                    .labelHeight = 375,
-                                    .labelPoints = 11.25,
-                                    .wrap = false,
-                                    .homeSizing = BoardLayout::HomeSizing::Stored,
-                                    .marking = Board::Marking::OwnBox,
-                                    .items = kPartsordItems,
-                                    .pictures = kPartsordPictures,
-                                    .captions = kPartsordCaptions};
-    return layout;
-}
-
-const BoardLayout& localityordLayout() {
-    static const BoardLayout layout{.name = ScreenName(ScreenName::Kind::Ordering, "locality"),
-                                    .labelWidth = 2565,
-                                    .labelHeight = 375,
-                                    .labelPoints = 11.25,
-                                    .wrap = false,
-                                    .homeSizing = BoardLayout::HomeSizing::LabelWidth,
-                                    .marking = Board::Marking::Group,
-                                    .items = kLocalityordItems,
-                                    .pictures = {},
-                                    .captions = kLocalityordCaptions};
-    return layout;
+std::span<const Topic> topics() {
+    return kTopics;
 }
 
 Board boardOf(const BoardLayout& layout) {
