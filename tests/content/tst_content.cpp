@@ -25,7 +25,8 @@ QStringList namedPaths(const QString& folderPattern) {
     const QRegularExpression literal(
         QStringLiteral("\"((?i:%1)\\\\\\\\[^\"\\\\]+\\.[a-zA-Z0-9]+)\"").arg(folderPattern));
     QSet<QString> found;
-    for (const char* dir : {"platform", "shell", "quiz", "results", "activities", "authoring", "teacher"}) {
+    for (const char* dir :
+         {"platform", "shell", "app", "quiz", "results", "activities", "authoring", "teacher"}) {
         QDirIterator it(kSources + QLatin1Char('/') + QLatin1String(dir),
                         {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
                         QDirIterator::Subdirectories);
@@ -105,7 +106,7 @@ class TestContent : public QObject {
         // Pages are named by file, with or without their folder: each is read from wmf and from wmf2.
         const QRegularExpression page(QStringLiteral("\"(?:[^\"]*\\\\)?([^\"\\\\]+\\.wmf)\""));
         QSet<QString> files;
-        for (const char* dir : {"shell", "activities", "teacher"}) {
+        for (const char* dir : {"app", "activities", "teacher"}) {
             QDirIterator it(kSources + QLatin1Char('/') + QLatin1String(dir), {QStringLiteral("*.cpp")},
                             QDir::Files);
             while (it.hasNext()) {
