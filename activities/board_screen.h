@@ -49,7 +49,6 @@ class BoardScreen : public Screen {
                 QWidget* parent);
     void load() override;
 
-    const Board& board() const { return board_; }
     DragLabel* label(int k) const { return labels_.at(k); }
 
   private:

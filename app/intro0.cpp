@@ -118,7 +118,6 @@ intro0::intro0(Context& context, QWidget* parent) : Screen(screen::kMenu.text(),
         if (i >= kFirstNavyEntry) label->setBackColour(colours::kNavy);
         label->setActive(e.active || topicOf(i));
         connect(label, &LabelButton::clicked, this, &intro0::Label2_Click);
-        label2_[i] = label;
     }
 
     timer1_ = new QTimer(this);

@@ -21,16 +21,12 @@ class intro0 : public Screen {
     intro0(Context& context, QWidget* parent);
     void load() override;
 
-    LabelButton* entry(int index) const { return label2_.at(index); }
-    QRadioButton* soundOn() const { return option1_; }
-    QRadioButton* soundOff() const { return option2_; }
 
   private:
     void Label2_Click(int index);
     void Timer1_Timer();
 
     Context& context_;
-    std::array<LabelButton*, kEntries> label2_{};
     QRadioButton* option1_;
     QRadioButton* option2_;
     PictureBox* image1_;

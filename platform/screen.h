@@ -21,9 +21,6 @@ class Screen : public QWidget {
     // anything else touches it.
     virtual void load() {}
 
-    // The screen's label-buttons, in the order they were added.
-    const QList<LabelButton*>& buttons() const { return buttons_; }
-
   protected:
     // Adds a label-button in bold Tahoma (15.75 pt unless given) that follows the screen's hover rules.
     LabelButton* addButton(const QString& name, int index, const QString& caption, const TwipsBox& box,
