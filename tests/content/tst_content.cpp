@@ -1,6 +1,7 @@
 // Every content file the program names exists and decodes: the test reads the program's own sources for
-// the relative content paths they name ("images\swan1.jpg", "wav\click.wav", ...), so renaming or losing a
-// file, or mistyping a name in the code, fails here.
+// the relative content paths they name ("images\swan1.jpg", "wav\click.wav", ...) and the teacher pages
+// they name by file alone ("key parts.wmf", read from wmf and wmf2), so renaming or losing a file, or
+// mistyping a name in the code, fails here.
 
 #include <QDirIterator>
 #include <QFile>
@@ -13,140 +14,68 @@
 #include "pictures.h"
 
 using namespace bt;
+using namespace Qt::StringLiterals;
 
-namespace {
+const ContentPaths kContent(QStringLiteral(BRAMBLETON_SOURCE_DIR "/content"), QString());
 
-const QString kSources = QStringLiteral(BRAMBLETON_SOURCE_DIR);
-const ContentPaths kContent(QStringLiteral(BRAMBLETON_SOURCE_DIR "/content"),
-                            QStringLiteral(BRAMBLETON_SOURCE_DIR "/content/multiple"));
-
-// The content paths named in the program's sources.
-QStringList namedPaths(const QString& folderPattern) {
-    const QRegularExpression literal(
-        QStringLiteral("\"((?i:%1)\\\\\\\\[^\"\\\\]+\\.[a-zA-Z0-9]+)\"").arg(folderPattern));
-    QSet<QString> found;
-    for (const char* dir :
-         {"platform", "shell", "app", "quiz", "results", "activities", "authoring", "teacher"}) {
-        QDirIterator it(kSources + QLatin1Char('/') + QLatin1String(dir),
-                        {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QFile file(it.next());
-            if (!file.open(QIODevice::ReadOnly)) continue;
-            const QString text = QString::fromUtf8(file.readAll());
-            for (const QRegularExpressionMatch& m : literal.globalMatch(text))
-                found.insert(m.captured(1).replace(QStringLiteral("\\\\"), QStringLiteral("\\")));
-        }
-    }
-    QStringList list(found.begin(), found.end());
-    list.sort();
-    return list;
+// The length in seconds of a 16-bit PCM WAV file; 0 for anything else.
+static double pcmSeconds(const QString& path) {
+    QFile file(path);
+    const QByteArray b = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const qsizetype fmt = b.indexOf("fmt ") + 8, data = b.indexOf("data") + 8;  // where their contents start
+    if (!b.startsWith("RIFF") || b.mid(8, 4) != "WAVE" || fmt < 8 || data < fmt + 24 || data > b.size())
+        return 0;
+    auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); };
+    auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); };
+    if (u16(fmt) != 1 || u16(fmt + 14) != 16) return 0;                  // PCM, 16 bits a sample
+    return qMin<double>(u32(data - 4), b.size() - data) / u32(fmt + 8);  // over the bytes a second
 }
-
-struct Wav {
-    bool ok = false;
-    QString problem;
-    double seconds = 0;
-};
-
-Wav readWav(const QString& path) {
-    Wav w;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {false, QStringLiteral("missing"), 0};
-    const QByteArray b = f.readAll();
-    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
-        return {false, QStringLiteral("not RIFF WAVE"), 0};
-    quint16 format = 0, channels = 0, bits = 0;
-    quint32 rate = 0, dataBytes = 0;
-    for (qsizetype at = 12; at + 8 <= b.size();) {
-        const QByteArray id = b.mid(at, 4);
-        const quint32 size = qFromLittleEndian<quint32>(b.constData() + at + 4);
-        if (id == "fmt " && at + 8 + 16 <= b.size()) {
-            format = qFromLittleEndian<quint16>(b.constData() + at + 8);
-            channels = qFromLittleEndian<quint16>(b.constData() + at + 10);
-            rate = qFromLittleEndian<quint32>(b.constData() + at + 12);
-            bits = qFromLittleEndian<quint16>(b.constData() + at + 22);
-        } else if (id == "data") {
-            dataBytes = quint32(qMin<qsizetype>(size, b.size() - at - 8));
-        }
-        at += 8 + size + (size & 1);
-    }
-    if (format != 1 || bits != 16 || channels < 1 || channels > 2 || rate < 8000)
-        return {false, QStringLiteral("not 16-bit PCM"), 0};
-    w.seconds = double(dataBytes) / (rate * channels * 2);
-    w.ok = true;
-    return w;
-}
-
-}  // namespace
 
 class TestContent : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void picturesDecode_data() {
+    void namedFilesDecode_data() {
         QTest::addColumn<QString>("path");
-        const QStringList paths = namedPaths(QStringLiteral("images|logo"));
-        QVERIFY(paths.size() >= 10);  // the reading of the sources itself works
-        for (const QString& p : paths) QTest::newRow(qPrintable(p)) << p;
-        // The logo animation's frames are named by number.
-        for (int i = 0; i < 20; ++i) {
-            const QString frame = QStringLiteral("logo\\corv%1.gif").arg(i, 4, 10, QLatin1Char('0'));
-            QTest::newRow(qPrintable(frame)) << frame;
-        }
-    }
-    void picturesDecode() {
-        QFETCH(QString, path);
-        const QImage image = loadPicture(kContent, path);
-        QVERIFY2(!image.isNull(), qPrintable(path));
-        QVERIFY(image.width() >= 16 && image.height() >= 16);
-    }
-
-    void pagesParse_data() {
-        QTest::addColumn<QString>("path");
-        // Pages are named by file, with or without their folder: each is read from wmf and from wmf2.
-        const QRegularExpression page(QStringLiteral("\"(?:[^\"]*\\\\)?([^\"\\\\]+\\.wmf)\""));
-        QSet<QString> files;
-        for (const char* dir : {"app", "activities", "teacher"}) {
-            QDirIterator it(kSources + QLatin1Char('/') + QLatin1String(dir), {QStringLiteral("*.cpp")},
-                            QDir::Files);
+        const QRegularExpression literal(
+            u"\"((?i:images|logo|wmf2?|wav)\\\\\\\\[^\"\\\\]+\\.[a-zA-Z0-9]+)\""_s);
+        const QRegularExpression page(u"\"([^\"\\\\]+\\.wmf)\""_s);
+        QSet<QString> found;
+        for (const char* dir :
+             {"platform", "shell", "app", "quiz", "results", "activities", "authoring", "teacher"}) {
+            QDirIterator it(QStringLiteral(BRAMBLETON_SOURCE_DIR "/") + QLatin1String(dir),
+                            {u"*.cpp"_s, u"*.h"_s}, QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 QFile file(it.next());
-                if (!file.open(QIODevice::ReadOnly)) continue;
-                for (const QRegularExpressionMatch& m : page.globalMatch(QString::fromUtf8(file.readAll())))
-                    files.insert(m.captured(1));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                const QString text = QString::fromUtf8(file.readAll());
+                for (const QRegularExpressionMatch& m : literal.globalMatch(text))
+                    found.insert(m.captured(1).replace(u"\\\\"_s, u"\\"_s));
+                for (const QRegularExpressionMatch& m : page.globalMatch(text))
+                    found << u"wmf\\"_s + m.captured(1) << u"wmf2\\"_s + m.captured(1);
             }
         }
-        QVERIFY(files.size() >= 9);
-        for (const QString& f : files)
-            for (const char* folder : {"wmf\\", "wmf2\\"})
-                QTest::newRow(qPrintable(QLatin1String(folder) + f)) << QLatin1String(folder) + f;
+        QVERIFY2(found.size() >= 45, qPrintable(QString::number(found.size())));  // the sources were read
+        for (const QString& path : found) QTest::newRow(qPrintable(path)) << path;
+        for (int i = 0; i < 20; ++i)  // the logo animation's frames, named by number
+            QTest::addRow("logo\\corv%04d.gif", i) << u"logo\\corv%1.gif"_s.arg(i, 4, 10, QLatin1Char('0'));
     }
-    void pagesParse() {
+    // By folder: a picture; a page that fits its place (a screen page beside the buttons, a print page on A4
+    // at 1000, 1000 twips); a short sound in a format every player takes, a click over at once.
+    void namedFilesDecode() {
         QFETCH(QString, path);
-        QString why;
-        const std::optional<Metafile> page = Metafile::load(kContent.resolve(path), &why);
-        QVERIFY2(page, qPrintable(path + QStringLiteral(": ") + why));
-        // Screen pages fit beside the buttons; print pages fit an A4 page at 1000, 1000 twips.
-        const QSize size = page->size();
-        if (path.startsWith(QLatin1String("wmf\\")))
-            QVERIFY2(size.width() <= 696 && size.height() <= 528,
-                     qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
-        else
-            QVERIFY(size.width() <= 700 && size.height() <= 1050);
-    }
-
-    void soundsArePcm_data() {
-        QTest::addColumn<QString>("path");
-        const QStringList paths = namedPaths(QStringLiteral("wav"));
-        QVERIFY(paths.size() >= 15);
-        for (const QString& p : paths) QTest::newRow(qPrintable(p)) << p;
-    }
-    void soundsArePcm() {
-        QFETCH(QString, path);
-        const Wav wav = readWav(kContent.resolve(path));
-        QVERIFY2(wav.ok, qPrintable(path + QStringLiteral(": ") + wav.problem));
-        QVERIFY2(wav.seconds > 0.01 && wav.seconds <= 3.0, qPrintable(QString::number(wav.seconds)));
-        if (path.endsWith(QLatin1String("click.wav"))) QVERIFY(wav.seconds < 0.05);
+        const QString folder = path.section(u'\\', 0, 0).toLower(), file = kContent.resolve(path);
+        if (folder == u"wav") {
+            const double seconds = pcmSeconds(file);  // 0: not 16-bit PCM
+            QVERIFY(seconds > 0.01 && seconds <= (path.endsWith(u"click.wav"_s) ? 0.05 : 3.0));
+        } else if (folder.startsWith(u"wmf")) {
+            QString why;
+            const std::optional<Metafile> page = Metafile::load(file, &why);
+            QVERIFY2(page, qPrintable(why));
+            const QSize room = folder == u"wmf" ? QSize(696, 528) : QSize(700, 1050);
+            QCOMPARE(page->size().boundedTo(room), page->size());
+        } else {
+            QCOMPARE(loadPicture(kContent, path).size().boundedTo(QSize(16, 16)), QSize(16, 16));
+        }
     }
 };
 

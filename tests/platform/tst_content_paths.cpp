@@ -6,99 +6,53 @@
 #include "content_paths.h"
 
 using namespace bt;
+using namespace Qt::StringLiterals;
 
-namespace {
-
-void touchFile(const QString& path) {
+static void writeFile(const QString& path, const QByteArray& bytes = {}) {
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
-
-}  // namespace
 
 class TestContentPaths : public QObject {
     Q_OBJECT
-    QTemporaryDir dir_;
-    QString root_;
-    QString sheets_;
+    QTemporaryDir dir_;  // holds both layouts, program folder to content root: beside it and installed
+    const QMap<QString, QString> layouts_{{u"app"_s, u"app/content/"_s},
+                                          {u"usr/bin"_s, u"usr/share/brambleton/"_s}};
 
   private Q_SLOTS:
     void initTestCase() {
-        root_ = dir_.filePath(QStringLiteral("content"));
-        sheets_ = dir_.filePath(QStringLiteral("sheets"));
-        touchFile(root_ + QStringLiteral("/images/swan1.jpg"));
-        touchFile(root_ + QStringLiteral("/wav/Click.WAV"));
-        touchFile(sheets_ + QStringLiteral("/track.txt"));
-        touchFile(sheets_ + QStringLiteral("/Parts of a Plant.txt"));
+        for (const auto& [program, root] : layouts_.asKeyValueRange())
+            for (const QString& file : {u"images/swan1.jpg"_s, u"wav/Click.WAV"_s, u"multiple/Plant.txt"_s})
+                writeFile(dir_.filePath(root + file));
     }
 
     void resolve_data() {
         QTest::addColumn<QString>("relative");
-        QTest::addColumn<QString>("expected");  // below the temporary folder; empty for nothing
-        QTest::newRow("backslashes") << QStringLiteral("images\\swan1.jpg")
-                                     << QStringLiteral("content/images/swan1.jpg");
-        QTest::newRow("forward slashes")
-            << QStringLiteral("images/swan1.jpg") << QStringLiteral("content/images/swan1.jpg");
-        QTest::newRow("folder in other case")
-            << QStringLiteral("Images\\swan1.jpg") << QStringLiteral("content/images/swan1.jpg");
-        QTest::newRow("file in other case")
-            << QStringLiteral("wav\\click.wav") << QStringLiteral("content/wav/Click.WAV");
-        QTest::newRow("missing file kept as written")
-            << QStringLiteral("images\\New.jpg") << QStringLiteral("content/images/New.jpg");
-        QTest::newRow("worksheets go to their folder")
-            << QStringLiteral("multiple\\track.txt") << QStringLiteral("sheets/track.txt");
-        QTest::newRow("worksheets, mixed separators") << QStringLiteral("Multiple/parts of a plant.txt")
-                                                      << QStringLiteral("sheets/Parts of a Plant.txt");
-        QTest::newRow("climbing out is refused")
-            << QStringLiteral("multiple\\..\\..\\etc\\passwd") << QString();
-        QTest::newRow("empty is nothing") << QString() << QString();
-        QTest::newRow("only separators is nothing") << QStringLiteral("\\\\") << QString();
+        QTest::addColumn<QString>("expected");  // below the content root; empty for nothing
+        QTest::newRow("folder and file in other case") << u"Wav\\click.wav"_s << u"wav/Click.WAV"_s;
+        QTest::newRow("missing file kept as written") << u"images\\New.jpg"_s << u"images/New.jpg"_s;
+        QTest::newRow("worksheets, any case or slash") << u"Multiple/plant.txt"_s << u"multiple/Plant.txt"_s;
+        QTest::newRow("climbing out is refused") << u"multiple\\..\\..\\etc\\passwd"_s << QString();
+        QTest::newRow("only separators is nothing") << u"\\\\"_s << QString();
     }
     void resolve() {
         QFETCH(QString, relative);
         QFETCH(QString, expected);
-        const ContentPaths paths(root_, sheets_);
-        QCOMPARE(paths.resolve(relative), expected.isEmpty() ? QString() : dir_.filePath(expected));
-    }
-
-    void locateBesideProgram() {
-        QTemporaryDir app;
-        touchFile(app.filePath(QStringLiteral("content/multiple/track.txt")));
-        const ContentPaths paths = ContentPaths::locate(app.path());
-        QCOMPARE(paths.root(), app.filePath(QStringLiteral("content")));
-        QCOMPARE(paths.worksheetFolder(), app.filePath(QStringLiteral("content/multiple")));
-    }
-
-    void locateInstalledTree() {
-        QTemporaryDir prefix;
-        QDir().mkpath(prefix.filePath(QStringLiteral("bin")));
-        touchFile(prefix.filePath(QStringLiteral("share/brambleton/images/swan1.jpg")));
-        const ContentPaths paths = ContentPaths::locate(prefix.filePath(QStringLiteral("bin")));
-        QCOMPARE(paths.root(), prefix.filePath(QStringLiteral("share/brambleton")));
+        for (const auto& [program, root] : layouts_.asKeyValueRange()) {
+            const ContentPaths paths = ContentPaths::locate(dir_.filePath(program));
+            QCOMPARE(paths.resolve(relative).remove(dir_.filePath(root)), expected);
+        }
     }
 
     void userWorksheetFolderIsSeededNotOverwritten() {
-        // An installed program cannot write its own folder: worksheets then live in the user's data folder,
-        // seeded from the shipped ones.
-        QTemporaryDir app;
-        const QString shipped = app.filePath(QStringLiteral("content/multiple"));
-        touchFile(shipped + QStringLiteral("/track.txt"));
-        touchFile(shipped + QStringLiteral("/Parts of a Plant.txt"));
-        QTemporaryDir home;
-        const QString user = home.filePath(QStringLiteral("data/multiple"));
-        touchFile(user + QStringLiteral("/track.txt"));
-        QFile teacherRegister(user + QStringLiteral("/track.txt"));
-        QVERIFY(teacherRegister.open(QIODevice::WriteOnly));
-        teacherRegister.write(" 1 \r\nMy sheet\r\n");
-        teacherRegister.close();
-
-        const ContentPaths paths =
-            ContentPaths::withUserWorksheets(app.filePath(QStringLiteral("content")), user);
-        QCOMPARE(paths.worksheetFolder(), user);
-        QVERIFY(QFileInfo::exists(user + QStringLiteral("/Parts of a Plant.txt")));
-        QCOMPARE(QFileInfo(user + QStringLiteral("/track.txt")).size(), qint64(15));  // the teacher's, kept
-        QCOMPARE(paths.resolve(QStringLiteral("multiple\\track.txt")), user + QStringLiteral("/track.txt"));
+        const QString user = dir_.filePath(u"home/data/multiple"_s);
+        writeFile(dir_.filePath(u"app/content/multiple/track.txt"_s), " 0 \r\n");
+        writeFile(user + u"/track.txt"_s, " 1 \r\nMy sheet\r\n");
+        const ContentPaths paths = ContentPaths::withUserWorksheets(dir_.filePath(u"app/content"_s), user);
+        QCOMPARE(paths.resolve(u"multiple\\track.txt"_s), user + u"/track.txt"_s);
+        QVERIFY(QFileInfo::exists(user + u"/Plant.txt"_s));      // seeded
+        QCOMPARE(QFileInfo(user + u"/track.txt"_s).size(), 15);  // the teacher's, kept
     }
 };
 
