@@ -9,8 +9,8 @@ QString num(double v) {
 }  // namespace
 
 void RecordingPrinter::record(const QString& op) {
-    if (failAt > 0 && ops.size() + 1 >= failAt) throw PrinterError("printer failed");
-    ops.append(op);
+    if (log_->failAt > 0 && log_->ops.size() + 1 >= log_->failAt) throw PrinterError("printer failed");
+    log_->ops.append(op);
 }
 
 void RecordingPrinter::setTextColour(int red, int green, int blue) {

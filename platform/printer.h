@@ -56,6 +56,10 @@ using PrinterFactory = std::function<std::unique_ptr<Printer>()>;
 class RecordingPrinter final : public Printer {
   public:
     RecordingPrinter(double width = 11000, double height = 15000) : width_(width), height_(height) {}
+    // A printer for one more job that records into the same list as `log`, and fails as it does.
+    explicit RecordingPrinter(RecordingPrinter& log) : RecordingPrinter(log.width_, log.height_) {
+        log_ = &log;
+    }
 
     void setTextColour(int red, int green, int blue) override;
     void setFontName(const QString& name) override;
@@ -75,6 +79,7 @@ class RecordingPrinter final : public Printer {
 
   private:
     void record(const QString& op);
+    RecordingPrinter* log_ = this;
     double width_;
     double height_;
     double size_ = 12;

@@ -26,36 +26,33 @@ const BoardLayout& localityord() {
 class TestBoard : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void captureZoneEdges_data() {
-        QTest::addColumn<float>("x");
-        QTest::addColumn<float>("y");
+    void captureZones_data() {
+        QTest::addColumn<QRectF>("box");  // left, top, width, height in twips
+        QTest::addColumn<QPointF>("at");
         QTest::addColumn<bool>("captured");
-        // Box at 1000, 2000, 600 x 300: zone 700 < x < 1600, 1850 < y < 2300.
-        QTest::newRow("the box's own corner") << 1000.f << 2000.f << true;
-        QTest::newRow("left edge excluded") << 700.f << 2000.f << false;
-        QTest::newRow("one twip inside the left edge") << 701.f << 2000.f << true;
-        QTest::newRow("right edge excluded") << 1600.f << 2000.f << false;
-        QTest::newRow("one twip inside the right edge") << 1599.f << 2000.f << true;
-        QTest::newRow("top edge excluded") << 1000.f << 1850.f << false;
-        QTest::newRow("one twip below the top edge") << 1000.f << 1851.f << true;
-        QTest::newRow("bottom edge excluded") << 1000.f << 2300.f << false;
-        QTest::newRow("just inside the bottom edge") << 1000.f << 2299.5f << true;
-        QTest::newRow("far away") << 5000.f << 5000.f << false;
+        // A box at 1000, 2000, 600 x 300 captures 700 < x < 1600, 1850 < y < 2300.
+        const QRectF box(1000, 2000, 600, 300);
+        QTest::newRow("the box's own corner") << box << QPointF(1000, 2000) << true;
+        QTest::newRow("left edge excluded") << box << QPointF(700, 2000) << false;
+        QTest::newRow("one twip inside the left edge") << box << QPointF(701, 2000) << true;
+        QTest::newRow("right edge excluded") << box << QPointF(1600, 2000) << false;
+        QTest::newRow("one twip inside the right edge") << box << QPointF(1599, 2000) << true;
+        QTest::newRow("top edge excluded") << box << QPointF(1000, 1850) << false;
+        QTest::newRow("bottom edge excluded") << box << QPointF(1000, 2300) << false;
+        QTest::newRow("just inside the bottom edge") << box << QPointF(1000, 2299.5) << true;
+        // Half of an odd size: 1845 / 2 = 922.5, so a box at 240 reaches left to -682.5 exactly.
+        const QRectF odd(240, 3240, 1845, 615);
+        QTest::newRow("odd width: the half-twip edge excluded") << odd << QPointF(-682.5, 3240) << false;
+        QTest::newRow("odd width: just inside") << odd << QPointF(-682, 3240) << true;
+        QTest::newRow("odd height: the half-twip edge excluded")
+            << odd << QPointF(240, 3240 - 307.5) << false;
     }
-    void captureZoneEdges() {
-        QFETCH(float, x);
-        QFETCH(float, y);
+    void captureZones() {
+        QFETCH(QRectF, box);
+        QFETCH(QPointF, at);
         QFETCH(bool, captured);
-        QCOMPARE(BoardBox({1000, 2000, 600, 300}).captures(x, y), captured);
-    }
-
-    void oddSizesComputeInSinglePrecision() {
-        // Half of an odd width: 1845 / 2 = 922.5, so the left bound of a box at 240 is -682.5.
-        const BoardBox box{240, 3240, 1845, 615};
-        QVERIFY(!box.captures(-682.5f, 3240));
-        QVERIFY(box.captures(-682.0f, 3240));
-        QVERIFY(!box.captures(240, 3240 - 307.5f));
-        QVERIFY(box.captures(240, 3240 - 307.0f));
+        const BoardBox b{float(box.x()), float(box.y()), float(box.width()), float(box.height())};
+        QCOMPARE(b.captures(float(at.x()), float(at.y())), captured);
     }
 
     void dragCentresTheLabelOnThePointer() {

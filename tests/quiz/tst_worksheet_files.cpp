@@ -65,20 +65,6 @@ class TestWorksheetFiles : public QObject {
         QFile::remove(reg_);
     }
 
-    void writesRecordsExactly() {
-        Worksheet w = sample(QStringLiteral("Plants, trees"));
-        w.questions[0].text = QStringLiteral("Which, of these?");
-        w.questions[0].answers[2] = QStringLiteral("Salt & pepper");
-        QVERIFY(writeWorksheet(sheet_, w));
-        const QByteArray bytes = bytesOf(sheet_);
-        QVERIFY(bytes.startsWith(
-            "Plants& trees\r\n \r\nWhich& of these?\r\nA1\r\nB1\r\nSalt & pepper\r\nD1\r\n1\r\n \r\n"
-            "Question 2?\r\n"));
-        QVERIFY(bytes.endsWith("Question 10?\r\nA10\r\nB10\r\nC10\r\nD10\r\n2\r\n \r\n"));
-        QCOMPARE(bytes.count("\r\n"), 72);
-        QCOMPARE(bytes.count('\n'), 72);
-    }
-
     void readsBackWhatWasWritten() {
         Worksheet w = sample(QStringLiteral("Plants, trees"));
         w.questions[4].answers[1] = QStringLiteral("Salt & pepper");
@@ -94,16 +80,6 @@ class TestWorksheetFiles : public QObject {
         // Lines ended by LF alone, as other programs write them, read the same.
         writeBytes(sheet_, bytesOf(sheet_).replace("\r\n", "\n"));
         QCOMPARE(readWorksheetFile(sheet_)->questions[9].answers[2], QStringLiteral("C10"));
-    }
-
-    void quotedRecordReadToNextQuote() {
-        Worksheet w = sample();
-        w.questions[0].text = QStringLiteral("\"Snails\" are molluscs. True?");
-        QVERIFY(writeWorksheet(sheet_, w));
-        const std::optional<Worksheet> read = readWorksheetFile(sheet_);
-        QCOMPARE(read->questions[0].text, QStringLiteral("Snails"));
-        QCOMPARE(read->questions[0].answers[0],
-                 QStringLiteral("A1"));  // the records after it are not disturbed
     }
 
     void damagedWorksheetsRefused_data() {
@@ -171,13 +147,6 @@ class TestWorksheetFiles : public QObject {
         SharedValues m;
         QCOMPARE(bt::readRegister(reg_, m), ok);
         QCOMPARE(namesIn(m), names);
-    }
-
-    void missingRegisterLeavesTheCount() {
-        SharedValues m;
-        m.worksheetcount = 2;
-        QVERIFY(!bt::readRegister(reg_, m));
-        QCOMPARE(m.worksheetcount, 2);
     }
 
     void tracking_data() {

@@ -48,27 +48,6 @@ bool copyTree(const QString& from, const QString& to) {
     return ok;
 }
 
-// Hands every operation of a job to the test's one recording printer.
-class ForwardingPrinter final : public Printer {
-  public:
-    explicit ForwardingPrinter(RecordingPrinter& to) : to_(to) {}
-    void setTextColour(int r, int g, int b) override { to_.setTextColour(r, g, b); }
-    void setFontName(const QString& name) override { to_.setFontName(name); }
-    void setFontSize(double points) override { to_.setFontSize(points); }
-    void setCurrentX(double twips) override { to_.setCurrentX(twips); }
-    void print(const QString& text, bool lineEnd) override { to_.print(text, lineEnd); }
-    double textWidth(const QString& text) override { return to_.textWidth(text); }
-    void setLineWidth(int pixels) override { to_.setLineWidth(pixels); }
-    void line(double x1, double y1, double x2, double y2) override { to_.line(x1, y1, x2, y2); }
-    void drawPicture(const Metafile& picture, double x, double y) override { to_.drawPicture(picture, x, y); }
-    double printableWidth() override { return to_.printableWidth(); }
-    double printableHeight() override { return to_.printableHeight(); }
-    void endDocument() override { to_.endDocument(); }
-
-  private:
-    RecordingPrinter& to_;
-};
-
 }  // namespace
 
 TestProgram::TestProgram(bool withRegister) {
@@ -78,7 +57,7 @@ TestProgram::TestProgram(bool withRegister) {
         ContentPaths(dir_.path(), worksheets()), sound, dialogs,
         [this] {
             ++printJobs;
-            return std::unique_ptr<Printer>(std::make_unique<ForwardingPrinter>(printer));
+            return std::unique_ptr<Printer>(std::make_unique<RecordingPrinter>(printer));
         },
         [this] { ++ended; });
 }
