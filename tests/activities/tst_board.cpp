@@ -66,24 +66,6 @@ class TestBoard : public QObject {
         QVERIFY(b.label(0).x < -90000);
     }
 
-    void dropSnapsAndTheFirstZoneWins() {
-        Board b = boardOf(partslab());
-        const BoardBox& t0 = b.target(0);
-        b.place(0, {t0.left - 10, t0.top + 10});
-        QCOMPARE(b.drop(0), 1);
-        QCOMPARE(b.label(0), (BoardPoint{t0.left, t0.top}));
-        QCOMPARE(b.drop(0), 1);  // released again where it lies: snaps to the same place, with a thud
-        b.place(0, {20000, 20000});
-        QCOMPARE(b.drop(0), 0);  // outside every zone: stays where it was released
-        QCOMPARE(b.label(0), (BoardPoint{20000, 20000}));
-        // On another item's home slot.
-        b.place(0, {b.home(5).left + 5, b.home(5).top});
-        QCOMPARE(b.drop(0), 1);
-        QCOMPARE(b.label(0), (BoardPoint{b.home(5).left, b.home(5).top}));
-        b.startAgain();
-        for (int i = 0; i < b.size(); ++i) QCOMPARE(b.label(i), (BoardPoint{b.home(i).left, b.home(i).top}));
-    }
-
     void snailHomeSlotCapture() {
         Board b = boardOf(localityord());
         QCOMPARE(b.home(0).width, 2565.f);  // the slots take the labels' width

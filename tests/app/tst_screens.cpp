@@ -93,25 +93,6 @@ class TestScreens : public QObject {
         QVERIFY(screens().isLoaded(kA));
     }
 
-    void greyComesInFrontOfOpenScreens() {
-        screens().show(kA);
-        screens().showGrey();
-        QCOMPARE(grey().childAt(grey().rect().center()), grey().curtain());
-        openB(QStringLiteral("B"));
-        QCOMPARE(grey().childAt(grey().rect().center()), screens().loaded(kB));
-        screens().show(kA);  // shown again: in front of the backdrop
-        QCOMPARE(grey().childAt(grey().rect().center()), screens().loaded(kA));
-    }
-
-    void unknownScreenIsNothing() {
-        const ScreenName nowhere(ScreenName::Kind::Topic, "nowhere");
-        QTest::ignoreMessage(QtWarningMsg, "There is no screen named nowhere");
-        screens().show(nowhere);
-        screens().unload(nowhere);
-        QVERIFY(!screens().isLoaded(nowhere));
-        QCOMPARE(screens().topMost(), ScreenName());
-    }
-
     void screensStayCentredAndF11SwitchesFullScreen() {
         screens().show(kA);
         QWidget* a = screens().loaded(kA);

@@ -87,7 +87,9 @@ class TestPrinting : public QObject {
         t_->sound.played.clear();
         QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 3));  // Print Worksheet
         QCOMPARE(t_->dialogs.texts(), QStringList{QStringLiteral("Your worksheet is now printing.")});
-        QCOMPARE(t_->printer.ops.filter(QStringLiteral("print 'Question")).size(), 10);
+        // Every question with its four answers.
+        for (const char* line : {"print 'Question", "print 'A. ", "print 'B. ", "print 'C. ", "print 'D. "})
+            QCOMPARE(t_->printer.ops.filter(QLatin1String(line)).size(), 10);
         QVERIFY(t_->printer.ops.contains(QStringLiteral("print 'Parts of a Plant' end")));
         QCOMPARE(t_->text(kQuiz, QStringLiteral("Label4")),
                  QStringLiteral("Question 5"));  // the quiz as it was

@@ -16,10 +16,6 @@ QuizSession session() {
     return QuizSession(w, QStringLiteral("Brambleton"));
 }
 
-int right(int q) {
-    return (q - 1) % 4 + 1;
-}
-
 }  // namespace
 
 class TestQuizSession : public QObject {
@@ -81,25 +77,6 @@ class TestQuizSession : public QObject {
         QVERIFY(r.quiz);
         QCOMPARE(r.wrongLines.size(), 10 - score);
         if (!wrong.isEmpty()) QCOMPARE(r.wrongLines, wrong);
-    }
-
-    void walkingThroughTheQuestions() {
-        QuizSession s = session();
-        QVERIFY(s.atFirst() && !s.marked());
-        QCOMPARE(questionCaption(s.questnum()), QStringLiteral("Question 1"));
-        for (int q = 1; q <= 9; ++q) s.next(right(q));
-        QVERIFY(s.atLast());
-        QCOMPARE(s.question().text, QStringLiteral("Question 10?"));
-        s.previous();
-        QCOMPARE(s.questnum(), 9);
-        QCOMPARE(s.mark(9), 1);  // the mark stands until question 9 is passed again
-        s.next(0);
-        QCOMPARE(s.mark(9), 0);
-        QVERIFY(!s.marked());
-        s.next(right(10));
-        QVERIFY(s.marked());
-        QCOMPARE(s.questnum(), 10);
-        QCOMPARE(s.result().score, 9);
     }
 };
 
