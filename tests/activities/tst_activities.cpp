@@ -19,20 +19,20 @@ class TestActivities : public QObject {
     // Menu, the topic page, then its labelling or ordering button.
     void openBoard(const QString& name, bool soundOff = false) {
         QVERIFY(t_->startAtMenu());
-        if (soundOff) QTest::mouseClick(t_->find(kMenu, QStringLiteral("Option2")), Qt::LeftButton);
+        if (soundOff) QTest::mouseClick(t_->find(kMenu, "Option2"), Qt::LeftButton);
         const bool plants = name.startsWith(QLatin1String("parts"));
-        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), plants ? 1 : 10));
+        QVERIFY(t_->click(kMenu, "Label2", plants ? 1 : 10));
         QVERIFY(t_->click(plants ? QStringLiteral("parts") : QStringLiteral("locality"),
                           QStringLiteral("Label3"), name.endsWith(QLatin1String("lab")) ? 1 : 3));
         QCOMPARE(t_->top(), name);
         board_ = name;
         t_->sound.played.clear();
     }
-    QWidget* label(int k) { return t_->find(board_, QStringLiteral("Label2"), k); }
-    QWidget* target(int i) { return t_->find<QFrame>(board_, QStringLiteral("Label1"), i); }
-    QWidget* home(int i) { return t_->find<QFrame>(board_, QStringLiteral("Label4"), i); }
-    bool press(int button) { return t_->click(board_, QStringLiteral("Label3"), button); }
-    bool checkScoreShown() { return t_->shown(board_, QStringLiteral("Label3"), 2); }
+    QWidget* label(int k) { return t_->find(board_, "Label2", k); }
+    QWidget* target(int i) { return t_->find<QFrame>(board_, "Label1", i); }
+    QWidget* home(int i) { return t_->find<QFrame>(board_, "Label4", i); }
+    bool press(int button) { return t_->click(board_, "Label3", button); }
+    bool checkScoreShown() { return t_->shown(board_, "Label3", 2); }
 
     // Drags label k with a mouse button, as a pupil does: press at its centre, move in steps until its centre
     // is at the point (pixels on the screen), release.
@@ -53,7 +53,7 @@ class TestActivities : public QObject {
 
     void dragAndDrop() {
         openBoard(QStringLiteral("partslab"));
-        QCOMPARE(t_->text(board_, QStringLiteral("Label6")), QStringLiteral("Parts of a Plant"));
+        QCOMPARE(t_->text(board_, "Label6"), QStringLiteral("Parts of a Plant"));
         const auto pictures = t_->screen(board_)->findChildren<PictureBox*>(QStringLiteral("Image1"));
         QCOMPARE(pictures.size(), 7);
         for (PictureBox* p : pictures) QVERIFY(p->hasPicture());
@@ -116,13 +116,13 @@ class TestActivities : public QObject {
         QCOMPARE(t_->sound.played.count(kThud), perm.size());
         QVERIFY(press(2));
         QCOMPARE(t_->top(), kResults);
-        QCOMPARE(t_->text(kResults, QStringLiteral("Label1")), words);
+        QCOMPARE(t_->text(kResults, "Label1"), words);
         // A board's results offer the certificate for full marks, and no review.
         const bool perfect = words.startsWith(QLatin1String("Excellent"));
-        QCOMPARE(t_->shown(kResults, QStringLiteral("Label3"), 0), perfect);
-        QCOMPARE(t_->shown(kResults, QStringLiteral("Label6")), !perfect);
-        QVERIFY(!t_->shown(kResults, QStringLiteral("Label5")));
-        QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 1));
+        QCOMPARE(t_->shown(kResults, "Label3", 0), perfect);
+        QCOMPARE(t_->shown(kResults, "Label6"), !perfect);
+        QVERIFY(!t_->shown(kResults, "Label5"));
+        QVERIFY(t_->click(kResults, "Label3", 1));
         QCOMPARE(t_->top(), screen);  // the labels where the pupil left them
         QCOMPARE(label(0)->pos(), target(perm[0])->pos());
         drag(0, QPoint(400, 40));  // moving a label off afterwards does not hide Check Score
@@ -135,33 +135,32 @@ class TestActivities : public QObject {
     void topicRoundTrip() {
         QVERIFY(t_->startAtMenu());
         const QString page = QStringLiteral("locality");
-        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 10));
-        auto* picture = t_->find<PictureBox>(page, QStringLiteral("Image1"));
+        QVERIFY(t_->click(kMenu, "Label2", 10));
+        auto* picture = t_->find<PictureBox>(page, "Image1");
         QVERIFY(picture->hasPicture());
         QCOMPARE(picture->x(), (800 - picture->width()) / 2);  // centred under the title
         for (int button : {1, 3}) {
-            QVERIFY(t_->click(page, QStringLiteral("Label3"), button));
-            QCOMPARE(t_->text(t_->top(), QStringLiteral("Label6")),
-                     QStringLiteral("Animals in your Locality"));
-            QVERIFY(t_->click(t_->top(), QStringLiteral("Label3"), 0));
+            QVERIFY(t_->click(page, "Label3", button));
+            QCOMPARE(t_->text(t_->top(), "Label6"), QStringLiteral("Animals in your Locality"));
+            QVERIFY(t_->click(t_->top(), "Label3", 0));
         }
-        QVERIFY(t_->click(page, QStringLiteral("Label3"), 0));  // the topic quiz
-        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label6")), QStringLiteral("Animals in your locality"));
-        QVERIFY(t_->find<PictureBox>(kQuiz, QStringLiteral("Picture1"))->hasPicture());
-        for (int q = 0; q < 10; ++q) QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 1));
-        QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 1));
+        QVERIFY(t_->click(page, "Label3", 0));  // the topic quiz
+        QCOMPARE(t_->text(kQuiz, "Label6"), QStringLiteral("Animals in your locality"));
+        QVERIFY(t_->find<PictureBox>(kQuiz, "Picture1")->hasPicture());
+        for (int q = 0; q < 10; ++q) QVERIFY(t_->click(kQuiz, "Label3", 1));
+        QVERIFY(t_->click(kResults, "Label3", 1));
         QCOMPARE(t_->top(), page);
-        QVERIFY(t_->click(page, QStringLiteral("Label3"), 2));  // Exit
+        QVERIFY(t_->click(page, "Label3", 2));  // Exit
         QCOMPARE(t_->top(), kMenu);
         QVERIFY(!t_->screen(page));
     }
 
     void quizFileReadOnEveryClick() {
         QVERIFY(t_->startAtMenu());
-        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 1));
+        QVERIFY(t_->click(kMenu, "Label2", 1));
         QVERIFY(writeFile(t_->worksheets() + QStringLiteral("/Parts of a Plant.txt"), "Damaged\r\n"));
         t_->sound.played.clear();
-        QVERIFY(t_->click(QStringLiteral("parts"), QStringLiteral("Label3"), 0));
+        QVERIFY(t_->click("parts", "Label3", 0));
         QCOMPARE(t_->dialogs.texts(), QStringList{QStringLiteral("This worksheet seems to be corrupted.")});
         QVERIFY(!t_->screen(kQuiz));
         QCOMPARE(t_->sound.played, QStringList{kClick});

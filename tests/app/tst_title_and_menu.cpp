@@ -18,9 +18,9 @@ class TestTitleAndMenu : public QObject {
     std::unique_ptr<TestProgram> t_;
 
     Grey& grey() { return t_->program().grey(); }
-    LabelButton* entry(int i) { return t_->find<LabelButton>(kMenu, QStringLiteral("Label2"), i); }
-    bool clickEntry(int i) { return t_->click(kMenu, QStringLiteral("Label2"), i); }
-    QRadioButton* soundOff() { return t_->find<QRadioButton>(kMenu, QStringLiteral("Option2")); }
+    LabelButton* entry(int i) { return t_->find<LabelButton>(kMenu, "Label2", i); }
+    bool clickEntry(int i) { return t_->click(kMenu, "Label2", i); }
+    QRadioButton* soundOff() { return t_->find<QRadioButton>(kMenu, "Option2"); }
 
   private Q_SLOTS:
     void initTestCase() { registerFonts(); }
@@ -32,15 +32,15 @@ class TestTitleAndMenu : public QObject {
         QWidget* title = t_->screen(kTitle);
         QCOMPARE(t_->top(), kTitle);
         QCOMPARE(grey().windowTitle(), QStringLiteral(" "));
-        QCOMPARE(t_->text(kTitle, QStringLiteral("Command1")), QStringLiteral("OK"));
+        QCOMPARE(t_->text(kTitle, "Command1"), QStringLiteral("OK"));
         QCOMPARE(title->size(), QSize(364, 438));
         QCOMPARE(title->geometry().center(), grey().rect().center());
         // The backdrop shows around the title screen.
         const QImage window = grey().grab().toImage();
         QCOMPARE(window.pixelColor(5, 5), QColor(48, 133, 214));
         QCOMPARE(window.pixelColor(title->x() + 3, title->y() + 20), QColor(192, 192, 192));
-        QVERIFY(t_->find<PictureBox>(kTitle, QStringLiteral("Picture1"))->hasPicture());
-        auto* heading = t_->find<QLabel>(kTitle, QStringLiteral("Label4"));
+        QVERIFY(t_->find<PictureBox>(kTitle, "Picture1")->hasPicture());
+        auto* heading = t_->find<QLabel>(kTitle, "Label4");
         QCOMPARE(QFontInfo(heading->font()).family(), QStringLiteral("Liberation Serif"));
         QCOMPARE(heading->font().pixelSize(), 32);
         for (const char* name : {"Label1", "Label5", "Label3"}) {
@@ -48,7 +48,7 @@ class TestTitleAndMenu : public QObject {
             QVERIFY2(credit->fontMetrics().horizontalAdvance(credit->text()) <= credit->width(), name);
         }
         // Exit before the menu has ever loaded ends at once, silently: sound is not on yet.
-        QVERIFY(t_->click(kTitle, QStringLiteral("Command2")));
+        QVERIFY(t_->click(kTitle, "Command2"));
         QCOMPARE(t_->ended, 1);
         QVERIFY(t_->sound.played.isEmpty());
     }
@@ -60,7 +60,7 @@ class TestTitleAndMenu : public QObject {
         QCOMPARE(t_->sound.played, QStringList{kClick});  // heard: the menu has just switched sound on
         QCOMPARE(t_->screen(kMenu)->geometry(), QRect(0, 0, 800, 600));
         QCOMPARE(grey().childAt(400, 590), t_->screen(kMenu));
-        QVERIFY(t_->find<PictureBox>(kMenu, QStringLiteral("Image1"))->hasPicture());
+        QVERIFY(t_->find<PictureBox>(kMenu, "Image1")->hasPicture());
         // The sound options are readable: on the screen's blue.
         const QImage shot = t_->screen(kMenu)->grab().toImage();
         QCOMPARE(shot.pixelColor(soundOff()->geometry().topRight() + QPoint(-2, 2)), QColor(0, 78, 152));
@@ -109,9 +109,9 @@ class TestTitleAndMenu : public QObject {
         t_->sound.played.clear();
         QVERIFY(clickEntry(16));  // Exit
         QCOMPARE(t_->top(), kTitle);
-        QCOMPARE(t_->text(kTitle, QStringLiteral("Command1")), QStringLiteral("Cancel"));
+        QCOMPARE(t_->text(kTitle, "Command1"), QStringLiteral("Cancel"));
         QCOMPARE(grey().childAt(5, 5), grey().curtain());  // the backdrop stands in front of the menu
-        QVERIFY(t_->click(kTitle, QStringLiteral("Command1")));
+        QVERIFY(t_->click(kTitle, "Command1"));
         QVERIFY(!t_->screen(kTitle));
         QCOMPARE(t_->screen(kMenu), before);  // the same menu, not loaded afresh
         QVERIFY(soundOff()->isChecked());
@@ -126,7 +126,7 @@ class TestTitleAndMenu : public QObject {
         settle();
         QCOMPARE(t_->top(), kMenu);
         QVERIFY(clickEntry(16));
-        auto* exit = t_->find<QPushButton>(kTitle, QStringLiteral("Command2"));
+        auto* exit = t_->find<QPushButton>(kTitle, "Command2");
         exit->setFocus();
         t_->sound.played.clear();
         QTest::keyClick(exit, Qt::Key_Enter);

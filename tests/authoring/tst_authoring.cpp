@@ -23,7 +23,7 @@ class TestAuthoring : public QObject {
     QLineEdit* box(const char* name, int index = -1) {
         return t_->find<QLineEdit>(kWizard, QString::fromLatin1(name), index);
     }
-    QCheckBox* tickBox(int i) { return t_->find<QCheckBox>(kWizard, QStringLiteral("Check1"), i); }
+    QCheckBox* tickBox(int i) { return t_->find<QCheckBox>(kWizard, "Check1", i); }
     QString sheet(const QString& title) {
         return t_->worksheets() + QLatin1Char('/') + title + QStringLiteral(".txt");
     }
@@ -31,7 +31,7 @@ class TestAuthoring : public QObject {
 
     void openWizard() {
         QVERIFY(t_->startAtMenu());
-        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 17));
+        QVERIFY(t_->click(kMenu, "Label2", 17));
         QCOMPARE(t_->top(), kWizard);
         t_->sound.played.clear();
     }
@@ -57,23 +57,22 @@ class TestAuthoring : public QObject {
             if (!tickBox(4 * q + q % 4)->isChecked()) tick(4 * q + q % 4);
         }
     }
-    bool save() { return t_->click(kWizard, QStringLiteral("Label3"), 1); }
-    bool exitWizard() { return t_->click(kWizard, QStringLiteral("Label3"), 0); }
+    bool save() { return t_->click(kWizard, "Label3", 1); }
+    bool exitWizard() { return t_->click(kWizard, "Label3", 0); }
 
     void openCatalogue() {
         QVERIFY(t_->startAtMenu());
-        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 18));
+        QVERIFY(t_->click(kMenu, "Label2", 18));
         t_->sound.played.clear();
     }
     QStringList shownNames() {
         QStringList names;
         for (int i = 1; i <= 24; ++i)
-            if (t_->shown(kCatalogue, QStringLiteral("Label2"), i))
-                names << t_->text(kCatalogue, QStringLiteral("Label2"), i);
+            if (t_->shown(kCatalogue, "Label2", i)) names << t_->text(kCatalogue, "Label2", i);
         return names;
     }
-    bool pageLink(int i) { return t_->click(kCatalogue, QStringLiteral("Label3"), i); }
-    bool linkShown(int i) { return t_->shown(kCatalogue, QStringLiteral("Label3"), i); }
+    bool pageLink(int i) { return t_->click(kCatalogue, "Label3", i); }
+    bool linkShown(int i) { return t_->shown(kCatalogue, "Label3", i); }
     bool tickCatalogue(const char* name) { return t_->click(kCatalogue, QString::fromLatin1(name)); }
     QStringList names(int n) {
         QStringList out;
@@ -185,10 +184,10 @@ class TestAuthoring : public QObject {
         QVERIFY(exitWizard());
         // What was typed comes back: the catalogue lists it and the quiz shows it.
         QVERIFY(t_->openFromCatalogue(3));
-        QCOMPARE(t_->text(kCatalogue, QStringLiteral("Label2"), 1), QStringLiteral("Minibeasts"));
-        QCOMPARE(t_->text(kCatalogue, QStringLiteral("Label2"), 2), QStringLiteral("minibeasts"));
-        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label6")), QStringLiteral("Łąka i staw"));
-        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label2")), QStringLiteral("Gdzie żyje żaba?"));
+        QCOMPARE(t_->text(kCatalogue, "Label2", 1), QStringLiteral("Minibeasts"));
+        QCOMPARE(t_->text(kCatalogue, "Label2", 2), QStringLiteral("minibeasts"));
+        QCOMPARE(t_->text(kQuiz, "Label6"), QStringLiteral("Łąka i staw"));
+        QCOMPARE(t_->text(kQuiz, "Label2"), QStringLiteral("Gdzie żyje żaba?"));
     }
 
     void registerProblems_data() {
@@ -252,7 +251,7 @@ class TestAuthoring : public QObject {
         for (int p = 2; p <= pages; ++p) QVERIFY(pageLink(1));
         QVERIFY(!linkShown(1));
         QCOMPARE(linkShown(0), pages > 1);
-        QCOMPARE(t_->text(kCatalogue, QStringLiteral("Label4")), QStringLiteral("Page %1").arg(pages));
+        QCOMPARE(t_->text(kCatalogue, "Label4"), QStringLiteral("Page %1").arg(pages));
         QCOMPARE(shownNames().size(), onLast);
         QCOMPARE(shownNames().first(), QStringLiteral("Sheet %1").arg(24 * (pages - 1) + 1));
         QCOMPARE(t_->sound.played.size(), pages - 1);
@@ -285,8 +284,8 @@ class TestAuthoring : public QObject {
         if (page == 2) QVERIFY(pageLink(1));
         QVERIFY(tickCatalogue("Check2"));
         t_->dialogs.answers = {confirm};
-        const QString name = t_->text(kCatalogue, QStringLiteral("Label2"), slot);
-        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), slot));
+        const QString name = t_->text(kCatalogue, "Label2", slot);
+        QVERIFY(t_->click(kCatalogue, "Label2", slot));
         QCOMPARE(
             t_->dialogs.texts(),
             QStringList{QStringLiteral("Are you sure that you want to delete the worksheet %1?").arg(name)});
@@ -294,7 +293,7 @@ class TestAuthoring : public QObject {
         QCOMPARE(shownNames().size(), (page == 1 ? count : 1) - (confirm ? 1 : 0));
         QVERIFY(QFile::exists(sheet(name)));  // the worksheet file itself stays
         if (page == 2) {
-            QCOMPARE(t_->text(kCatalogue, QStringLiteral("Label4")), QStringLiteral("Page 2"));
+            QCOMPARE(t_->text(kCatalogue, "Label4"), QStringLiteral("Page 2"));
             QVERIFY(pageLink(0));
             QCOMPARE(shownNames().size(), 24);
         }
@@ -315,7 +314,7 @@ class TestAuthoring : public QObject {
         if (!mode.isEmpty()) QVERIFY(t_->click(kCatalogue, mode));
         t_->sound.played.clear();
         t_->dialogs.answers = {true};
-        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), 2));
+        QVERIFY(t_->click(kCatalogue, "Label2", 2));
         QCOMPARE(t_->dialogs.texts(), QStringList{kCorrupted});
         QCOMPARE(t_->sound.played, QStringList{kClick});  // the click comes first, failure or not
         QCOMPARE(t_->top(), kCatalogue);
@@ -324,14 +323,14 @@ class TestAuthoring : public QObject {
 
     void exitBringsAFreshMenuWithSoundOn() {
         QVERIFY(t_->startAtMenu());
-        QTest::mouseClick(t_->find(kMenu, QStringLiteral("Option2")), Qt::LeftButton);  // Sound Off
-        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 18));
-        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), 0));  // Exit
+        QTest::mouseClick(t_->find(kMenu, "Option2"), Qt::LeftButton);  // Sound Off
+        QVERIFY(t_->click(kMenu, "Label2", 18));
+        QVERIFY(t_->click(kCatalogue, "Label2", 0));  // Exit
         QVERIFY(!t_->screen(kCatalogue));
         QCOMPARE(t_->top(), kMenu);
-        QVERIFY(t_->find<QAbstractButton>(kMenu, QStringLiteral("Option1"))->isChecked());
+        QVERIFY(t_->find<QAbstractButton>(kMenu, "Option1")->isChecked());
         t_->sound.played.clear();
-        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 17));
+        QVERIFY(t_->click(kMenu, "Label2", 17));
         QCOMPARE(t_->sound.played, QStringList{kClick});
     }
 
@@ -340,20 +339,20 @@ class TestAuthoring : public QObject {
         openWizard();
         typeWorksheet(QStringLiteral("Our pond, Year 4"));
         QVERIFY(save() && exitWizard());
-        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 18));
+        QVERIFY(t_->click(kMenu, "Label2", 18));
         QCOMPARE(shownNames(), QStringList{QStringLiteral("Our pond, Year 4")});
-        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), 1));
+        QVERIFY(t_->click(kCatalogue, "Label2", 1));
         for (int q = 1; q <= 10; ++q) {
-            QVERIFY(t_->click(kQuiz, QStringLiteral("Option1"), (q - 1) % 4 + 1));
-            QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 1));
+            QVERIFY(t_->click(kQuiz, "Option1", (q - 1) % 4 + 1));
+            QVERIFY(t_->click(kQuiz, "Label3", 1));
         }
-        QCOMPARE(t_->text(kResults, QStringLiteral("Label1")),
+        QCOMPARE(t_->text(kResults, "Label1"),
                  QStringLiteral("Excellent work. You have scored 10 out of 10."));
-        QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 1));
+        QVERIFY(t_->click(kResults, "Label3", 1));
         QCOMPARE(t_->top(), kCatalogue);
 
         QVERIFY(tickCatalogue("Check1"));
-        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), 1));
+        QVERIFY(t_->click(kCatalogue, "Label2", 1));
         QCOMPARE(t_->top(), kWizard);
         QCOMPARE(box("Text1")->text(), QStringLiteral("Our pond, Year 4"));
         QCOMPARE(box("Text2", 9)->text(), QStringLiteral("Question number 10?"));
@@ -362,12 +361,12 @@ class TestAuthoring : public QObject {
         QVERIFY(save() && exitWizard());
         QVERIFY(
             fileBytes(sheet(QStringLiteral("Our pond, Year 4"))).contains("Which animal lays frogspawn?"));
-        QVERIFY(t_->find<QCheckBox>(kCatalogue, QStringLiteral("Check1"))->isChecked());  // ticks stay
+        QVERIFY(t_->find<QCheckBox>(kCatalogue, "Check1")->isChecked());  // ticks stay
 
         QVERIFY(tickCatalogue("Check2"));  // the two ticks exclude each other
-        QVERIFY(!t_->find<QCheckBox>(kCatalogue, QStringLiteral("Check1"))->isChecked());
+        QVERIFY(!t_->find<QCheckBox>(kCatalogue, "Check1")->isChecked());
         t_->dialogs.answers = {true};
-        QVERIFY(t_->click(kCatalogue, QStringLiteral("Label2"), 1));
+        QVERIFY(t_->click(kCatalogue, "Label2", 1));
         QVERIFY(shownNames().isEmpty());
         QCOMPARE(reg(), QByteArray(" 0 \r\n"));
     }

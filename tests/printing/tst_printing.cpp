@@ -5,15 +5,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "certificate.h"
-#include "metafile.h"
 #include "qt_printer.h"
 #include "test_program.h"
-#include "worksheet_files.h"
-#include "worksheet_print.h"
 
 using namespace bt;
 using namespace bt::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -37,10 +34,10 @@ class TestPrinting : public QObject {
         QVERIFY(t_->startAtMenu());
         QVERIFY(t_->openFromCatalogue());
         for (int q = 1; q <= 10; ++q) {
-            QVERIFY(t_->click(kQuiz, QStringLiteral("Option1"), rightAnswer(q)));
-            QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 1));
+            QVERIFY(t_->click(kQuiz, "Option1", rightAnswer(q)));
+            QVERIFY(t_->click(kQuiz, "Label3", 1));
         }
-        QTRY_COMPARE(QApplication::focusWidget(), t_->find(kResults, QStringLiteral("Text1")));
+        QTRY_COMPARE(QApplication::focusWidget(), t_->find(kResults, "Text1"));
     }
 
   private Q_SLOTS:
@@ -49,9 +46,9 @@ class TestPrinting : public QObject {
 
     void certificateFromTheResults() {
         perfectQuiz();
-        QTest::keyClicks(t_->find(kResults, QStringLiteral("Text1")), QStringLiteral("Amy Jones"));
+        QTest::keyClicks(t_->find(kResults, "Text1"), QStringLiteral("Amy Jones"));
         t_->sound.played.clear();
-        QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 0));
+        QVERIFY(t_->click(kResults, "Label3", 0));
         QCOMPARE(t_->dialogs.texts(), QStringList{QStringLiteral("Your certificate is now printing.")});
         QCOMPARE(t_->printJobs, 1);
         for (const char* line :
@@ -72,7 +69,7 @@ class TestPrinting : public QObject {
         QFETCH(int, failAt);
         perfectQuiz();
         t_->printer.failAt = failAt;
-        QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 0));
+        QVERIFY(t_->click(kResults, "Label3", 0));
         QCOMPARE(t_->dialogs.texts(), QStringList{kFailed});
         QVERIFY(!t_->printer.ops.contains(QStringLiteral("end")));
         QCOMPARE(t_->top(), kResults);
@@ -80,74 +77,68 @@ class TestPrinting : public QObject {
 
     void worksheetFromQuestionFive() {
         QVERIFY(t_->startAtMenu());
-        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 1));
-        QVERIFY(t_->click(QStringLiteral("parts"), QStringLiteral("Label3"), 0));
-        for (int q = 1; q <= 4; ++q) QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 1));
-        QVERIFY(t_->click(kQuiz, QStringLiteral("Option1"), 3));
+        QVERIFY(t_->click(kMenu, "Label2", 1));
+        QVERIFY(t_->click("parts", "Label3", 0));
+        for (int q = 1; q <= 4; ++q) QVERIFY(t_->click(kQuiz, "Label3", 1));
+        QVERIFY(t_->click(kQuiz, "Option1", 3));
         t_->sound.played.clear();
-        QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 3));  // Print Worksheet
+        QVERIFY(t_->click(kQuiz, "Label3", 3));  // Print Worksheet
         QCOMPARE(t_->dialogs.texts(), QStringList{QStringLiteral("Your worksheet is now printing.")});
         // Every question with its four answers.
         for (const char* line : {"print 'Question", "print 'A. ", "print 'B. ", "print 'C. ", "print 'D. "})
             QCOMPARE(t_->printer.ops.filter(QLatin1String(line)).size(), 10);
         QVERIFY(t_->printer.ops.contains(QStringLiteral("print 'Parts of a Plant' end")));
-        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label4")),
+        QCOMPARE(t_->text(kQuiz, "Label4"),
                  QStringLiteral("Question 5"));  // the quiz as it was
-        QVERIFY(t_->find<QRadioButton>(kQuiz, QStringLiteral("Option1"), 3)->isChecked());
+        QVERIFY(t_->find<QRadioButton>(kQuiz, "Option1", 3)->isChecked());
         QCOMPARE(t_->sound.played, QStringList{kClick});
         t_->printer.failAt = 1;
-        QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), 3));
+        QVERIFY(t_->click(kQuiz, "Label3", 3));
         QCOMPARE(t_->dialogs.texts().last(), kFailed);
     }
 
     void teacherPagesPrintTheirPrintVersion() {
         QVERIFY(t_->startAtMenu());
-        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 15));
+        QVERIFY(t_->click(kMenu, "Label2", 15));
         t_->sound.played.clear();
-        QVERIFY(t_->click(kTeacher, QStringLiteral("Label3"), 0));
+        QVERIFY(t_->click(kTeacher, "Label3", 0));
         QCOMPARE(t_->printer.ops, (QStringList{"print ' ' end", "picture 1000 1000", "end"}));
         QVERIFY(t_->dialogs.shown.isEmpty());  // no message when it works, and no click
         QVERIFY(t_->sound.played.isEmpty());
-        QVERIFY(t_->click(kTeacher, QStringLiteral("Label3"), 2));
+        QVERIFY(t_->click(kTeacher, "Label3", 2));
         // The guide prints its text pages only.
-        QVERIFY(t_->click(kMenu, QStringLiteral("Label2"), 20));
-        QVERIFY(t_->click(kGuide, QStringLiteral("Label3"), 2));  // page 2
-        QVERIFY(t_->click(kGuide, QStringLiteral("Label3"), 0));
+        QVERIFY(t_->click(kMenu, "Label2", 20));
+        QVERIFY(t_->click(kGuide, "Label3", 2));  // page 2
+        QVERIFY(t_->click(kGuide, "Label3", 0));
         QCOMPARE(t_->printJobs, 2);
-        QVERIFY(t_->click(kGuide, QStringLiteral("Label3"), 2));
-        QVERIFY(t_->click(kGuide, QStringLiteral("Label3"), 2));  // page 4: a picture page
-        QTest::mouseClick(t_->find(kGuide, QStringLiteral("Label3"), 0), Qt::LeftButton);
+        QVERIFY(t_->click(kGuide, "Label3", 2));
+        QVERIFY(t_->click(kGuide, "Label3", 2));  // page 4: a picture page
+        QTest::mouseClick(t_->find(kGuide, "Label3", 0), Qt::LeftButton);
         QCOMPARE(t_->printJobs, 2);
     }
 
-    // The real printer service, writing PDF files: each is at least a page.
-    void pdfOutput() {
+    // The real printer service from the real screens, writing each job as a PDF file of a page or more.
+    void realPrinterWritesPages() {
         QTemporaryDir dir;
-        const std::optional<Worksheet> plants =
-            readWorksheetFile(sourceContent() + QStringLiteral("/multiple/Parts of a Plant.txt"));
-        QVERIFY(plants);
-        {
-            QtPrinter p(dir.filePath(QStringLiteral("certificate.pdf")));
-            printCertificate(p, QStringLiteral("Brambleton"), QStringLiteral("Amy Jones"), 10, 10,
-                             [](const QString& s) { return 100.0 * s.size(); });
-        }
-        {
-            QtPrinter p(dir.filePath(QStringLiteral("worksheet.pdf")));
-            printWorksheet(p, QStringLiteral("Brambleton"), *plants);
-        }
-        {
-            QtPrinter p(dir.filePath(QStringLiteral("page.pdf")));
-            const std::optional<Metafile> page =
-                Metafile::load(sourceContent() + QStringLiteral("/wmf2/key parts.wmf"));
-            QVERIFY(page);
-            p.print(QStringLiteral(" "), true);
-            p.drawPicture(*page, 1000, 1000);
-            p.endDocument();
-        }
+        int jobs = 0;
+        t_->context().printer = [&] {
+            return std::make_unique<QtPrinter>(dir.filePath(u"%1.pdf"_s.arg(++jobs)));
+        };
+        perfectQuiz();
+        QVERIFY(t_->click(kResults, "Label3", 0));    // the certificate
+        QVERIFY(t_->click(kResults, "Label3", 1));    // Exit
+        QVERIFY(t_->click(kCatalogue, "Label2", 1));  // the quiz again
+        QVERIFY(t_->click(kQuiz, "Label3", 3));       // the worksheet
+        QVERIFY(t_->click(kQuiz, "Label3", 2));
+        QVERIFY(t_->click(kCatalogue, "Label2", 0));
+        QVERIFY(t_->click(kMenu, "Label2", 15));
+        QVERIFY(t_->click(kTeacher, "Label3", 0));  // a teacher page
+        QCOMPARE(jobs, 3);
         const QString keep = qEnvironmentVariable("BRAMBLETON_KEEP_PDF");
-        for (const QString name : {"certificate.pdf", "worksheet.pdf", "page.pdf"}) {
-            QVERIFY2(pdfPages(dir.filePath(name)) >= 1, qPrintable(name));
-            if (!keep.isEmpty()) QFile::copy(dir.filePath(name), keep + QLatin1Char('/') + name);
+        for (const char* name : {"1.pdf", "2.pdf", "3.pdf"}) {
+            QVERIFY2(pdfPages(dir.filePath(QLatin1String(name))) >= 1, name);
+            if (!keep.isEmpty())
+                QFile::copy(dir.filePath(QLatin1String(name)), keep + u'/' + QLatin1String(name));
         }
     }
 };

@@ -27,10 +27,10 @@ class TestQuiz : public QObject {
         t_->sound.played.clear();
     }
     void choose(int answer) {
-        QVERIFY(t_->click(kQuiz, QStringLiteral("Option1"), answer));
-        QVERIFY(t_->find<QRadioButton>(kQuiz, QStringLiteral("Option1"), answer)->isChecked());
+        QVERIFY(t_->click(kQuiz, "Option1", answer));
+        QVERIFY(t_->find<QRadioButton>(kQuiz, "Option1", answer)->isChecked());
     }
-    void press(int button) { QVERIFY(t_->click(kQuiz, QStringLiteral("Label3"), button)); }
+    void press(int button) { QVERIFY(t_->click(kQuiz, "Label3", button)); }
     // Answers all ten: right except the questions listed (answered wrongly, or left blank).
     void playQuiz(const QList<int>& wrongOnes, bool blank = false) {
         for (int q = 1; q <= 10; ++q) {
@@ -46,11 +46,10 @@ class TestQuiz : public QObject {
     QStringList wrongLines() {
         QStringList lines;
         for (int w = 0; w < 10; ++w)
-            if (t_->shown(kWrong, QStringLiteral("Label2"), w))
-                lines << t_->text(kWrong, QStringLiteral("Label2"), w);
+            if (t_->shown(kWrong, "Label2", w)) lines << t_->text(kWrong, "Label2", w);
         return lines;
     }
-    LabelButton* resultsButton(int i) { return t_->find<LabelButton>(kResults, QStringLiteral("Label3"), i); }
+    LabelButton* resultsButton(int i) { return t_->find<LabelButton>(kResults, "Label3", i); }
     // The results screen's start-up chain has run: picture, lit buttons, then the sound.
     void waitForChain() {
         QTRY_VERIFY(!t_->screen(kResults)->findChild<QTimer*>(QStringLiteral("Timer3"))->isActive() &&
@@ -67,12 +66,11 @@ class TestQuiz : public QObject {
         QCOMPARE(quizText("Label6"), QStringLiteral("Test sheet"));
         QCOMPARE(quizText("Label4"), QStringLiteral("Question 1"));
         QCOMPARE(quizText("Label2"), QStringLiteral("What is question 1 about?"));
-        QCOMPARE(t_->text(kQuiz, QStringLiteral("Option1"), 3), QStringLiteral("Answer C"));
-        QVERIFY(t_->find<PictureBox>(kQuiz, QStringLiteral("Picture1"))->hasPicture());
-        QVERIFY(!t_->shown(kQuiz, QStringLiteral("Label3"), 0));  // no going back from question 1
-        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label3"), 1), QStringLiteral("Next Question >>"));
-        for (int i = 1; i <= 4; ++i)
-            QVERIFY(!t_->find<QRadioButton>(kQuiz, QStringLiteral("Option1"), i)->isChecked());
+        QCOMPARE(t_->text(kQuiz, "Option1", 3), QStringLiteral("Answer C"));
+        QVERIFY(t_->find<PictureBox>(kQuiz, "Picture1")->hasPicture());
+        QVERIFY(!t_->shown(kQuiz, "Label3", 0));  // no going back from question 1
+        QCOMPARE(t_->text(kQuiz, "Label3", 1), QStringLiteral("Next Question >>"));
+        for (int i = 1; i <= 4; ++i) QVERIFY(!t_->find<QRadioButton>(kQuiz, "Option1", i)->isChecked());
     }
 
     void wholeQuizzes_data() {
@@ -107,17 +105,16 @@ class TestQuiz : public QObject {
         QCOMPARE(t_->program().grey().windowTitle(), QStringLiteral("Well Done!"));
         QCOMPARE(resultsText("Label1"), words);
         const bool perfect = wrongOnes.isEmpty();
-        QCOMPARE(t_->text(kResults, QStringLiteral("Label3"), 0),
+        QCOMPARE(t_->text(kResults, "Label3", 0),
                  perfect ? QStringLiteral("Print Certificate") : QStringLiteral("Check Wrong Answers"));
-        QVERIFY(t_->shown(kResults, QStringLiteral("Label3"), 0));  // after a quiz always
-        QVERIFY(t_->shown(kResults, QStringLiteral("Label5")) &&
-                !t_->shown(kResults, QStringLiteral("Label6")));
+        QVERIFY(t_->shown(kResults, "Label3", 0));  // after a quiz always
+        QVERIFY(t_->shown(kResults, "Label5") && !t_->shown(kResults, "Label6"));
         QCOMPARE(resultsText("Label5").isEmpty(), perfect);
-        QCOMPARE(t_->shown(kResults, QStringLiteral("Text1")), perfect);
+        QCOMPARE(t_->shown(kResults, "Text1"), perfect);
 
         waitForChain();
-        QVERIFY(t_->find<PictureBox>(kResults, QStringLiteral("Picture1"))->hasPicture());
-        if (perfect) QCOMPARE(QApplication::focusWidget(), t_->find(kResults, QStringLiteral("Text1")));
+        QVERIFY(t_->find<PictureBox>(kResults, "Picture1")->hasPicture());
+        if (perfect) QCOMPARE(QApplication::focusWidget(), t_->find(kResults, "Text1"));
         QCOMPARE(t_->sound.played.count(kClick), 10);
         if (sounds.isEmpty())
             QCOMPARE(t_->sound.played.last(), kClick);
@@ -127,7 +124,7 @@ class TestQuiz : public QObject {
         QStringList expected;
         for (int q : wrongOnes) expected << QStringLiteral(" %1. What is question %1 about?").arg(q);
         QCOMPARE(wrongLines(), expected);
-        QCOMPARE(t_->text(kWrong, QStringLiteral("Label6")), QStringLiteral("Test sheet"));
+        QCOMPARE(t_->text(kWrong, "Label6"), QStringLiteral("Test sheet"));
         QVERIFY(!t_->screen(kWrong)->isVisible());  // filled, not shown
     }
 
@@ -142,11 +139,11 @@ class TestQuiz : public QObject {
         playQuiz({2, 7});
         t_->sound.played.clear();
         if (review) {
-            QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 0));  // Check Wrong Answers
+            QVERIFY(t_->click(kResults, "Label3", 0));  // Check Wrong Answers
             QCOMPARE(t_->top(), kWrong);
-            QVERIFY(t_->click(kWrong, QStringLiteral("Label3"), 1));
+            QVERIFY(t_->click(kWrong, "Label3", 1));
         } else {
-            QVERIFY(t_->click(kResults, QStringLiteral("Label3"), 1));
+            QVERIFY(t_->click(kResults, "Label3", 1));
         }
         QVERIFY(!t_->screen(kWrong) && !t_->screen(kResults));
         QCOMPARE(t_->top(), kCatalogue);                  // the screen beneath the quiz
@@ -160,12 +157,11 @@ class TestQuiz : public QObject {
             choose(rightAnswer(q));
             press(1);
         }
-        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label3"), 1), QStringLiteral("Check Score >>"));
+        QCOMPARE(t_->text(kQuiz, "Label3", 1), QStringLiteral("Check Score >>"));
         press(0);
         QCOMPARE(quizText("Label4"), QStringLiteral("Question 9"));
-        QCOMPARE(t_->text(kQuiz, QStringLiteral("Label3"), 1), QStringLiteral("Next Question >>"));
-        for (int i = 1; i <= 4; ++i)
-            QVERIFY(!t_->find<QRadioButton>(kQuiz, QStringLiteral("Option1"), i)->isChecked());
+        QCOMPARE(t_->text(kQuiz, "Label3", 1), QStringLiteral("Next Question >>"));
+        for (int i = 1; i <= 4; ++i) QVERIFY(!t_->find<QRadioButton>(kQuiz, "Option1", i)->isChecked());
         press(1);  // question 9 passed again with no answer: now wrong
         choose(rightAnswer(10));
         press(1);
@@ -195,12 +191,12 @@ class TestQuiz : public QObject {
     void soundOffSilencesEverything() {
         QVERIFY(t_->addWorksheets({QStringLiteral("Test sheet")}));
         QVERIFY(t_->startAtMenu());
-        QTest::mouseClick(t_->find(kMenu, QStringLiteral("Option2")), Qt::LeftButton);  // Sound Off
+        QTest::mouseClick(t_->find(kMenu, "Option2"), Qt::LeftButton);  // Sound Off
         t_->sound.played.clear();
         QVERIFY(t_->openFromCatalogue());
         playQuiz({});
         waitForChain();
-        QVERIFY(t_->find<PictureBox>(kResults, QStringLiteral("Picture1"))->hasPicture());
+        QVERIFY(t_->find<PictureBox>(kResults, "Picture1")->hasPicture());
         QVERIFY(t_->sound.played.isEmpty());  // no clicks, no typekeys, no fanfare
     }
 
@@ -213,7 +209,7 @@ class TestQuiz : public QObject {
         QVERIFY(!resultsButton(0)->isLit() && !resultsButton(1)->isLit());
         pointAt(resultsButton(1));
         QVERIFY(resultsButton(1)->isLit());
-        auto* name = t_->find<QLineEdit>(kResults, QStringLiteral("Text1"));
+        auto* name = t_->find<QLineEdit>(kResults, "Text1");
         QTest::keyClicks(name, QStringLiteral("Bartholomew Featherstonehaugh-Smith"));
         QCOMPARE(name->text(), QStringLiteral("Bartholomew Featherstonehaugh-Smith").left(25));
     }

@@ -73,7 +73,7 @@ bool TestProgram::start() {
 }
 
 bool TestProgram::startAtMenu() {
-    return start() && click(kTitle, QStringLiteral("Command1")) && top() == kMenu;
+    return start() && click(kTitle, "Command1") && top() == kMenu;
 }
 
 bool TestProgram::addWorksheets(const QStringList& titles, bool withFiles) {
@@ -88,7 +88,7 @@ bool TestProgram::addWorksheets(const QStringList& titles, bool withFiles) {
 }
 
 bool TestProgram::openFromCatalogue(int slot) {
-    return click(kMenu, QStringLiteral("Label2"), 18) && click(kCatalogue, QStringLiteral("Label2"), slot);
+    return click(kMenu, "Label2", 18) && click(kCatalogue, "Label2", slot);
 }
 
 QWidget* TestProgram::screen(const QString& name) const {
