@@ -38,6 +38,12 @@ lpstat -r || { echo "the CUPS server did not start"; cat "$work/cupsd.log"; exit
 
 fail=0
 lpadmin -p BramPDF -v cups-pdf:/ -P "$ppd" -E && lpadmin -d BramPDF || { echo "could not add the PDF printer"; exit 1; }
+# The scheduler takes the new default a moment after lpadmin returns: wait until it says so and the printer
+# is ready, so that the program finds it.
+for _ in $(seq 100); do
+    lpstat -d 2>/dev/null | grep -q BramPDF && lpstat -p BramPDF 2>/dev/null | grep -q "enabled" && break
+    sleep 0.1
+done
 before=$(find "$out" -name '*.pdf' | sort)
 BRAMBLETON_E2E_EXPECT=pdf "$test_binary" || fail=1
 
