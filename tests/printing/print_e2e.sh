@@ -47,11 +47,16 @@ done
 before=$(find "$out" -name '*.pdf' | sort)
 BRAMBLETON_E2E_EXPECT=pdf "$test_binary" || fail=1
 
-# The jobs go through the spooler: wait for three new PDFs.
+# The jobs go through the spooler: wait for three new PDFs, each written to its end. The PDF backend makes
+# the file before it has finished writing it, so a file counts once no job is left and it ends its document.
+finished() {
+    [ -z "$(lpstat -o BramPDF 2>/dev/null)" ] || return 1
+    while IFS= read -r pdf; do tail -c 64 "$pdf" | grep -aq '%%EOF' || return 1; done <<<"$1"
+}
 new=""
 for _ in $(seq 120); do
     new=$(comm -13 <(echo "$before") <(find "$out" -name '*.pdf' | sort) | grep . || true)
-    [ "$(echo "$new" | grep -c .)" -ge 3 ] && break
+    [ "$(echo "$new" | grep -c .)" -ge 3 ] && finished "$new" && break
     sleep 0.5
 done
 count=$(echo "$new" | grep -c .)
