@@ -74,11 +74,6 @@ class TestAuthoring : public QObject {
     bool pageLink(int i) { return t_->click(kCatalogue, "Label3", i); }
     bool linkShown(int i) { return t_->shown(kCatalogue, "Label3", i); }
     bool tickCatalogue(const char* name) { return t_->click(kCatalogue, QString::fromLatin1(name)); }
-    QStringList names(int n) {
-        QStringList out;
-        for (int i = 1; i <= n; ++i) out << QStringLiteral("Sheet %1").arg(i);
-        return out;
-    }
 
   private Q_SLOTS:
     void init() { t_ = std::make_unique<TestProgram>(); }
@@ -200,7 +195,7 @@ class TestAuthoring : public QObject {
         if (names < 0)
             QVERIFY(QFile::remove(t_->worksheets() + QStringLiteral("/track.txt")));
         else
-            QVERIFY(t_->addWorksheets(this->names(names), false));
+            QVERIFY(t_->addWorksheets(sheetNames(names), false));
         const QByteArray before = reg();
         openWizard();
         typeWorksheet(QStringLiteral("One more"));
@@ -243,7 +238,7 @@ class TestAuthoring : public QObject {
         QFETCH(int, count);
         QFETCH(int, pages);
         QFETCH(int, onLast);
-        QVERIFY(t_->addWorksheets(names(count), false));
+        QVERIFY(t_->addWorksheets(sheetNames(count), false));
         openCatalogue();
         QVERIFY(!t_->screen(kMenu));  // the catalogue replaces the menu
         QCOMPARE(shownNames().first(), QStringLiteral("Sheet 1"));
@@ -279,7 +274,7 @@ class TestAuthoring : public QObject {
         QFETCH(int, slot);
         QFETCH(bool, confirm);
         QFETCH(QByteArray, after);
-        QVERIFY(t_->addWorksheets(names(count)));
+        QVERIFY(t_->addWorksheets(sheetNames(count)));
         openCatalogue();
         if (page == 2) QVERIFY(pageLink(1));
         QVERIFY(tickCatalogue("Check2"));
@@ -307,7 +302,7 @@ class TestAuthoring : public QObject {
     }
     void missingWorksheetInEveryMode() {
         QFETCH(QString, mode);
-        QVERIFY(t_->addWorksheets(names(3)));
+        QVERIFY(t_->addWorksheets(sheetNames(3)));
         QVERIFY(QFile::remove(sheet(QStringLiteral("Sheet 2"))));
         const QByteArray before = reg();
         openCatalogue();

@@ -4,15 +4,11 @@
 #include <QTest>
 
 #include "content_paths.h"
+#include "test_files.h"
 
 using namespace bt;
+using namespace bt::test;
 using namespace Qt::StringLiterals;
-
-static void writeFile(const QString& path, const QByteArray& bytes = {}) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
 
 class TestContentPaths : public QObject {
     Q_OBJECT
@@ -24,7 +20,7 @@ class TestContentPaths : public QObject {
     void initTestCase() {
         for (const auto& [program, root] : layouts_.asKeyValueRange())
             for (const QString& file : {u"images/swan1.jpg"_s, u"wav/Click.WAV"_s, u"multiple/Plant.txt"_s})
-                writeFile(dir_.filePath(root + file));
+                QVERIFY(writeFile(dir_.filePath(root + file)));
     }
 
     void resolve_data() {
@@ -47,8 +43,8 @@ class TestContentPaths : public QObject {
 
     void userWorksheetFolderIsSeededNotOverwritten() {
         const QString user = dir_.filePath(u"home/data/multiple"_s);
-        writeFile(dir_.filePath(u"app/content/multiple/track.txt"_s), " 0 \r\n");
-        writeFile(user + u"/track.txt"_s, " 1 \r\nMy sheet\r\n");
+        QVERIFY(writeFile(dir_.filePath(u"app/content/multiple/track.txt"_s), " 0 \r\n"));
+        QVERIFY(writeFile(user + u"/track.txt"_s, " 1 \r\nMy sheet\r\n"));
         const ContentPaths paths = ContentPaths::withUserWorksheets(dir_.filePath(u"app/content"_s), user);
         QCOMPARE(paths.resolve(u"multiple\\track.txt"_s), user + u"/track.txt"_s);
         QVERIFY(QFileInfo::exists(user + u"/Plant.txt"_s));      // seeded

@@ -1,4 +1,3 @@
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -81,15 +80,9 @@ class TestQuiz : public QObject {
         QTest::newRow("all right") << QList<int>{} << false
                                    << QStringLiteral("Excellent work. You have scored 10 out of 10.")
                                    << QStringList{"wav\\fanf2.wav", "wav\\fanf3.wav"};
-        QTest::newRow("9 right") << QList<int>{4} << false
-                                 << QStringLiteral("Good work. You have scored 9 out of 10.")
-                                 << QStringList{"wav\\crowd.wav", "wav\\cheer2.wav", "wav\\klaxon.wav"};
         QTest::newRow("8 right, two left blank")
             << QList<int>{2, 7} << true << QStringLiteral("Good work. You have scored 8 out of 10.")
             << QStringList{"wav\\flute.wav", "wav\\gong.wav", "wav\\clap2.wav"};
-        QTest::newRow("7 right") << QList<int>{1, 5, 10} << false
-                                 << QStringLiteral("You have scored 7 out of 10.")
-                                 << QStringList{"wav\\drumroll.wav", "wav\\laser2.wav", "wav\\whizz.wav"};
         QTest::newRow("0 right") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << false
                                  << QStringLiteral("You have scored 0 out of 10.") << QStringList{};
     }
@@ -111,7 +104,7 @@ class TestQuiz : public QObject {
         QVERIFY(t_->shown(kResults, "Label5") && !t_->shown(kResults, "Label6"));
         QCOMPARE(resultsText("Label5").isEmpty(), perfect);
         QCOMPARE(t_->shown(kResults, "Text1"), perfect);
-
+        QVERIFY(!resultsButton(1)->isLit());  // plain until the start-up chain lights it
         waitForChain();
         QVERIFY(t_->find<PictureBox>(kResults, "Picture1")->hasPicture());
         if (perfect) QCOMPARE(QApplication::focusWidget(), t_->find(kResults, "Text1"));
@@ -176,13 +169,7 @@ class TestQuiz : public QObject {
         press(1);  // the next question clears the choice (a typekey), then the click
         press(1);  // nothing was chosen: only the click
         QCOMPARE(t_->sound.played, (QStringList{kTypekey, kTypekey, kClick, kClick}));
-    }
-
-    void exitMarksNothing() {
-        openTestQuiz();
-        choose(rightAnswer(1));
-        press(1);
-        press(2);  // Exit
+        press(2);  // Exit marks nothing
         QVERIFY(!t_->screen(kQuiz) && !t_->screen(kResults) && !t_->screen(kWrong));
         QCOMPARE(t_->top(), kCatalogue);
         QCOMPARE(t_->sound.played.last(), kClick);
@@ -198,20 +185,6 @@ class TestQuiz : public QObject {
         waitForChain();
         QVERIFY(t_->find<PictureBox>(kResults, "Picture1")->hasPicture());
         QVERIFY(t_->sound.played.isEmpty());  // no clicks, no typekeys, no fanfare
-    }
-
-    void resultsLookAndNameBox() {
-        openTestQuiz();
-        playQuiz({});
-        QVERIFY(!resultsButton(1)->isLit());  // plain until the start-up chain lights it
-        waitForChain();
-        pointAt(t_->screen(kResults), QPoint(60, 300));
-        QVERIFY(!resultsButton(0)->isLit() && !resultsButton(1)->isLit());
-        pointAt(resultsButton(1));
-        QVERIFY(resultsButton(1)->isLit());
-        auto* name = t_->find<QLineEdit>(kResults, "Text1");
-        QTest::keyClicks(name, QStringLiteral("Bartholomew Featherstonehaugh-Smith"));
-        QCOMPARE(name->text(), QStringLiteral("Bartholomew Featherstonehaugh-Smith").left(25));
     }
 
     void damagedWorksheetNeverReachesTheQuiz_data() {

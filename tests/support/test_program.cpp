@@ -26,16 +26,6 @@ QByteArray testSheet(const QString& title) {
     return out;
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 namespace {
 
 bool copyTree(const QString& from, const QString& to) {
@@ -77,14 +67,11 @@ bool TestProgram::startAtMenu() {
 }
 
 bool TestProgram::addWorksheets(const QStringList& titles, bool withFiles) {
-    QByteArray reg = " " + QByteArray::number(titles.size()) + " \r\n";
     bool ok = true;
-    for (const QString& title : titles) {
-        reg += (title.contains(QLatin1Char(',')) ? '"' + title.toLatin1() + '"' : title.toLatin1()) + "\r\n";
+    for (const QString& title : titles)
         if (withFiles)
             ok = writeFile(worksheets() + QLatin1Char('/') + title + ".txt", testSheet(title)) && ok;
-    }
-    return writeFile(worksheets() + QStringLiteral("/track.txt"), reg) && ok;
+    return writeFile(worksheets() + QStringLiteral("/track.txt"), registerBytes(titles)) && ok;
 }
 
 bool TestProgram::openFromCatalogue(int slot) {

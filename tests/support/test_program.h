@@ -10,6 +10,7 @@
 #include "brambleton.h"
 #include "label_button.h"
 #include "printer.h"
+#include "test_files.h"
 
 namespace bt::test {
 
@@ -37,9 +38,6 @@ inline int rightAnswer(int q) {
 inline int wrongAnswer(int q) {
     return rightAnswer(q) % 4 + 1;
 }
-
-QByteArray fileBytes(const QString& path);
-bool writeFile(const QString& path, const QByteArray& bytes);
 
 class TestProgram {
   public:
