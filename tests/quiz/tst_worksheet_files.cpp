@@ -9,6 +9,7 @@
 
 using namespace bt;
 using namespace bt::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -81,115 +82,73 @@ class TestWorksheetFiles : public QObject {
         QVERIFY(!readWorksheetFile(sheet_));
     }
 
-    void readRegister_data() {
-        QTest::addColumn<QByteArray>("bytes");
+    // The register: the bytes it holds before ("-" for no file); what is done ("" reads it, "+T" adds the
+    // title T, "-T" deletes it); whether that works; the bytes after (empty: as before); the names then in
+    // memory. Adding reads the register first, so memory holds the names as the register held them.
+    void registerFile_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("ok");
-        QTest::addColumn<QStringList>("names");
-        QTest::newRow("empty register") << QByteArray(" 0 \r\n") << true << QStringList{};
-        QTest::newRow("three names") << QByteArray(" 3 \r\nA\r\nB\r\nC\r\n") << true
-                                     << QStringList{"A", "B", "C"};
-        QTest::newRow("extra names ignored") << QByteArray(" 1 \r\nA\r\nB\r\n") << true << QStringList{"A"};
-        QTest::newRow("quoted name with comma")
-            << QByteArray(" 2 \r\n\"Plants, trees\"\r\nB\r\n") << true << QStringList{"Plants, trees", "B"};
-        QTest::newRow("count above the names keeps what was read")
-            << QByteArray(" 4 \r\nA\r\nB\r\n") << false << QStringList{"A", "B"};
-        QTest::newRow("no line end after the last name")
-            << QByteArray(" 2 \r\nA\r\nB") << true << QStringList{"A", "B"};
-        QTest::newRow("garbage count") << QByteArray("\x01\x02garbage\r\nA\r\n") << false << QStringList{};
-        QTest::newRow("negative count") << QByteArray(" -2 \r\nA\r\n") << false << QStringList{};
-        QTest::newRow("more than 1000 stops at 1000")
-            << registerBytes(sheetNames(1005)) << false << sheetNames(1000);
-    }
-    void readRegister() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, ok);
-        QFETCH(QStringList, names);
-        QVERIFY(writeFile(reg_, bytes));
-        SharedValues m;
-        QCOMPARE(bt::readRegister(reg_, m), ok);
-        QCOMPARE(namesIn(m), names);
-    }
-
-    void tracking_data() {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QString>("title");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("first name") << QStringList{} << QStringLiteral("Minibeasts")
-                                    << QByteArray(" 1 \r\nMinibeasts\r\n");
-        QTest::newRow("appended last")
-            << QStringList{"A", "B"} << QStringLiteral("C") << QByteArray(" 3 \r\nA\r\nB\r\nC\r\n");
-        QTest::newRow("already there: unchanged")
-            << QStringList{"A", "B"} << QStringLiteral("A") << QByteArray(" 2 \r\nA\r\nB\r\n");
-        QTest::newRow("other case is another name")
-            << QStringList{"Plants"} << QStringLiteral("plants") << QByteArray(" 2 \r\nPlants\r\nplants\r\n");
-        QTest::newRow("comma title is quoted") << QStringList{"A"} << QStringLiteral("Plants, trees")
-                                               << QByteArray(" 2 \r\nA\r\n\"Plants, trees\"\r\n");
-        QTest::newRow("comma title found, not doubled")
-            << QStringList{"Plants, trees", "B"} << QStringLiteral("Plants, trees")
-            << QByteArray(" 2 \r\n\"Plants, trees\"\r\nB\r\n");
-        QTest::newRow("the 1000th name")
-            << sheetNames(999) << QStringLiteral("Sheet 1000") << registerBytes(sheetNames(1000));
-        QTest::newRow("full: no 1001st name")
-            << sheetNames(1000) << QStringLiteral("Sheet 1001") << QByteArray();
-        QTest::newRow("full, but a known name saves")
-            << sheetNames(1000) << QStringLiteral("Sheet 500") << registerBytes(sheetNames(1000));
-        QTest::newRow("no register") << QStringList{QStringLiteral("-")} << QStringLiteral("A")
-                                     << QByteArray();
+        QTest::addColumn<QStringList>("names");
+        const auto row = [](const char* name, const QByteArray& before, const QString& action, bool ok,
+                            const QByteArray& after, const QStringList& names) {
+            QTest::newRow(name) << before << action << ok << after << names;
+        };
+        const QByteArray ab = registerBytes({"A", "B"}), full = registerBytes(sheetNames(1000));
+        const QString lake = QStringLiteral("Łąka i staw");
+        row("read: none", " 0 \r\n", "", true, {}, {});
+        row("read: three names", " 3 \r\nA\r\nB\r\nC\r\n", "", true, {}, {"A", "B", "C"});
+        row("read: extra names ignored", " 1 \r\nA\r\nB\r\n", "", true, {}, {"A"});
+        row("read: quoted name with comma", registerBytes({"A, b"}), "", true, {}, {"A, b"});
+        row("read: count above the names keeps what was read", " 4 \r\nA\r\nB\r\n", "", false, {},
+            {"A", "B"});
+        row("read: no line end after the last name", " 2 \r\nA\r\nB", "", true, {}, {"A", "B"});
+        row("read: garbage count", "\x01\x02garbage\r\nA\r\n", "", false, {}, {});
+        row("read: negative count", " -2 \r\nA\r\n", "", false, {}, {});
+        row("read: more than 1000 stops at 1000", registerBytes(sheetNames(1005)), "", false, {},
+            sheetNames(1000));
+        row("add: the first", " 0 \r\n", "+Minibeasts", true, " 1 \r\nMinibeasts\r\n", {});
+        row("add: appended last", ab, "+C", true, registerBytes({"A", "B", "C"}), {"A", "B"});
+        row("add: already there", ab, "+A", true, {}, {"A", "B"});
+        row("add: other case is another name", ab, "+a", true, registerBytes({"A", "B", "a"}), {"A", "B"});
+        row("add: a comma title quoted", ab, "+A, b", true, " 3 \r\nA\r\nB\r\n\"A, b\"\r\n", {"A", "B"});
+        row("add: a comma title found, not doubled", registerBytes({"A, b"}), "+A, b", true, {}, {"A, b"});
+        row("add: the 1000th", registerBytes(sheetNames(999)), "+Sheet 1000", true, full, sheetNames(999));
+        row("add: full, no 1001st", full, "+Sheet 1001", false, {}, sheetNames(1000));
+        row("add: full, but a known name saves", full, "+Sheet 500", true, {}, sheetNames(1000));
+        row("add: no register", "-", "+A", false, {}, {});
+        row("add: beyond Windows-1252", ab, "+" + lake, true,
+            "\xEF\xBB\xBF" + (u" 3 \r\nA\r\nB\r\n"_s + lake + u"\r\n"_s).toUtf8(), {"A", "B"});
+        row("delete: the second of three", registerBytes({"A", "B", "C"}), "-B", true,
+            registerBytes({"A", "C"}), {"A", "C"});
+        row("delete: the only name", registerBytes({"A"}), "-A", true, " 0 \r\n", {});
+        row("delete: absent", ab, "-Z", true, {}, {"A", "B"});
+        row("delete: case must match", ab, "-a", true, {}, {"A", "B"});
+        row("delete: the last of equal names", registerBytes({"A", "B", "A", "C"}), "-A", true,
+            registerBytes({"A", "B", "C"}), {"A", "B", "C"});
+        row("delete: a quoted name", registerBytes({"A, b", "B"}), "-A, b", true, registerBytes({"B"}),
+            {"B"});
+        row("delete: back to Windows-1252", "\xEF\xBB\xBF" + (u" 2 \r\nA\r\n"_s + lake + u"\r\n"_s).toUtf8(),
+            "-" + lake, true, registerBytes({"A"}), {"A"});
+        row("delete: no register", "-", "-A", false, {}, {});
     }
-    void tracking() {
-        QFETCH(QStringList, before);
-        QFETCH(QString, title);
+    void registerFile() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, action);
+        QFETCH(bool, ok);
         QFETCH(QByteArray, after);
-        const bool noRegister = before == QStringList{QStringLiteral("-")};
-        if (!noRegister) QVERIFY(writeFile(reg_, registerBytes(before)));
-        const QByteArray was = fileBytes(reg_);
+        QFETCH(QStringList, names);
+        if (before != "-") QVERIFY(writeFile(reg_, before));
         SharedValues m;
-        QCOMPARE(trackworksheets(reg_, title, m), !after.isEmpty());
-        QCOMPARE(fileBytes(reg_), after.isEmpty() ? was : after);  // a refusal leaves the register as it was
-        QCOMPARE(QFile::exists(reg_), !noRegister);
-        if (!noRegister)
-            QCOMPARE(m.worksheetcount, before.size());  // the count read, as the register held it
-    }
-
-    void deleting_data() {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("after");
-        QTest::newRow("second of three")
-            << QStringList{"A", "B", "C"} << QStringLiteral("B") << QStringList{"A", "C"};
-        QTest::newRow("only name") << QStringList{"A"} << QStringLiteral("A") << QStringList{};
-        QTest::newRow("absent: unchanged")
-            << QStringList{"A", "B"} << QStringLiteral("Z") << QStringList{"A", "B"};
-        QTest::newRow("case must match")
-            << QStringList{"A", "B"} << QStringLiteral("a") << QStringList{"A", "B"};
-        QTest::newRow("the last of equal names goes")
-            << QStringList{"A", "B", "A", "C"} << QStringLiteral("A") << QStringList{"A", "B", "C"};
-        QTest::newRow("quoted name") << QStringList{"Plants, trees", "B"} << QStringLiteral("Plants, trees")
-                                     << QStringList{"B"};
-        QTest::newRow("no register: fails") << QStringList{"-"} << QStringLiteral("A") << QStringList{};
-    }
-    void deleting() {
-        QFETCH(QStringList, before);
-        QFETCH(QString, name);
-        QFETCH(QStringList, after);
-        const bool noRegister = before == QStringList{QStringLiteral("-")};
-        if (!noRegister) QVERIFY(writeFile(reg_, registerBytes(before)));
-        SharedValues m;
-        QCOMPARE(delworksheet(reg_, name, m), !noRegister);
-        QCOMPARE(QFile::exists(reg_), !noRegister);
-        if (noRegister) return;
-        QCOMPARE(fileBytes(reg_), registerBytes(after));
-        QCOMPARE(namesIn(m), after);  // memory matches the file
-    }
-
-    void nonLatinTitlesSurvive() {
-        QVERIFY(writeFile(reg_, registerBytes({"Old"})));
-        SharedValues m;
-        QVERIFY(trackworksheets(reg_, QStringLiteral("Łąka i staw"), m));
-        QVERIFY(bt::readRegister(reg_, m));
-        QCOMPARE(namesIn(m), (QStringList{"Old", "Łąka i staw"}));
-        QVERIFY(delworksheet(reg_, QStringLiteral("Łąka i staw"), m));
-        QCOMPARE(fileBytes(reg_), QByteArray(" 1 \r\nOld\r\n"));  // back to plain Windows-1252
+        const QString title = action.mid(1);
+        QCOMPARE(action.isEmpty()          ? bt::readRegister(reg_, m)
+                 : action.startsWith(u'+') ? trackworksheets(reg_, title, m)
+                                           : delworksheet(reg_, title, m),
+                 ok);
+        QCOMPARE(QFile::exists(reg_), before != "-");
+        if (before != "-") QCOMPARE(fileBytes(reg_), after.isEmpty() ? before : after);
+        QCOMPARE(namesIn(m), names);
     }
 
     void titles_data() {
