@@ -316,8 +316,8 @@ class TestAuthoring : public QObject {
         QCOMPARE(reg(), before);
     }
 
-    // A teacher's day, with the sound off: write a worksheet, find it, let a pupil take it, edit it, delete
-    // it, and back to the menu.
+    // A teacher's day, with the sound off: write a worksheet, find it, let a pupil take it, open it to edit,
+    // and back to the menu.
     void teachersDay() {
         openWizard();
         QTest::mouseClick(t_->find(kMenu, "Option2"), Qt::LeftButton);  // Sound Off, on the menu beneath
@@ -341,18 +341,10 @@ class TestAuthoring : public QObject {
         QCOMPARE(box("Text1")->text(), QStringLiteral("Our pond, Year 4"));
         QCOMPARE(box("Text2", 9)->text(), QStringLiteral("Question number 10?"));
         for (int j = 0; j < 4; ++j) QCOMPARE(tickBox(4 * 2 + j)->isChecked(), j == 2);
-        typeInto(box("Text2", 9), QStringLiteral("Which animal lays frogspawn?"));
-        QVERIFY(save() && exitWizard());
-        QVERIFY(
-            fileBytes(sheet(QStringLiteral("Our pond, Year 4"))).contains("Which animal lays frogspawn?"));
+        QVERIFY(exitWizard());
         QVERIFY(t_->find<QCheckBox>(kCatalogue, "Check1")->isChecked());  // ticks stay
-
-        QVERIFY(tickCatalogue("Check2"));  // the two ticks exclude each other
+        QVERIFY(tickCatalogue("Check2"));                                 // the two ticks exclude each other
         QVERIFY(!t_->find<QCheckBox>(kCatalogue, "Check1")->isChecked());
-        t_->dialogs.answers = {true};
-        QVERIFY(t_->click(kCatalogue, "Label2", 1));
-        QVERIFY(shownNames().isEmpty());
-        QCOMPARE(reg(), QByteArray(" 0 \r\n"));
         QVERIFY(t_->sound.played.isEmpty());
         // The catalogue's Exit brings a menu loaded afresh, which switches sound on again.
         QVERIFY(t_->click(kCatalogue, "Label2", 0));
