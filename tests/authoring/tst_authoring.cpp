@@ -261,20 +261,17 @@ class TestAuthoring : public QObject {
         QTest::addColumn<int>("page");
         QTest::addColumn<int>("slot");
         QTest::addColumn<bool>("confirm");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("the third of five")
-            << 5 << 1 << 3 << true << QByteArray(" 4 \r\nSheet 1\r\nSheet 2\r\nSheet 4\r\nSheet 5\r\n");
-        QTest::newRow("cancelled") << 3 << 1 << 2 << false
-                                   << QByteArray(" 3 \r\nSheet 1\r\nSheet 2\r\nSheet 3\r\n");
-        QTest::newRow("the only name on page 2") << 25 << 2 << 1 << true << QByteArray();
+        QTest::newRow("the third of five") << 5 << 1 << 3 << true;
+        QTest::newRow("cancelled") << 3 << 1 << 2 << false;
+        QTest::newRow("the only name on page 2") << 25 << 2 << 1 << true;
     }
     void deleting() {
         QFETCH(int, count);
         QFETCH(int, page);
         QFETCH(int, slot);
         QFETCH(bool, confirm);
-        QFETCH(QByteArray, after);
-        QVERIFY(t_->addWorksheets(sheetNames(count)));
+        QStringList names = sheetNames(count);
+        QVERIFY(t_->addWorksheets(names));
         openCatalogue();
         if (page == 2) QVERIFY(pageLink(1));
         QVERIFY(tickCatalogue("Check2"));
@@ -284,7 +281,8 @@ class TestAuthoring : public QObject {
         QCOMPARE(
             t_->dialogs.texts(),
             QStringList{QStringLiteral("Are you sure that you want to delete the worksheet %1?").arg(name)});
-        if (!after.isEmpty()) QCOMPARE(reg(), after);
+        if (confirm) names.removeOne(name);
+        QCOMPARE(reg(), registerBytes(names));
         QCOMPARE(shownNames().size(), (page == 1 ? count : 1) - (confirm ? 1 : 0));
         QVERIFY(QFile::exists(sheet(name)));  // the worksheet file itself stays
         if (page == 2) {
@@ -325,11 +323,7 @@ class TestAuthoring : public QObject {
         QVERIFY(save() && exitWizard());
         QVERIFY(t_->click(kMenu, "Label2", 18));
         QCOMPARE(shownNames(), QStringList{QStringLiteral("Our pond, Year 4")});
-        QVERIFY(t_->click(kCatalogue, "Label2", 1));
-        for (int q = 1; q <= 10; ++q) {
-            QVERIFY(t_->click(kQuiz, "Option1", (q - 1) % 4 + 1));
-            QVERIFY(t_->click(kQuiz, "Label3", 1));
-        }
+        QVERIFY(t_->click(kCatalogue, "Label2", 1) && t_->answerQuiz());  // the ticks are the right answers
         QCOMPARE(t_->text(kResults, "Label1"),
                  QStringLiteral("Excellent work. You have scored 10 out of 10."));
         QVERIFY(t_->click(kResults, "Label3", 1));

@@ -54,6 +54,11 @@ class TestProgram {
     bool addWorksheets(const QStringList& titles, bool withFiles = true);
     // From the menu, "Worksheet Catalogue", then the name in slot `slot` of its first page.
     bool openFromCatalogue(int slot = 1);
+    // Answers the ten questions of the quiz on top: rightly, except the questions listed, answered wrongly
+    // (or, with blank, left blank).
+    bool answerQuiz(const QList<int>& wrong = {}, bool blank = false);
+    // From the start: prints the worksheet of a quiz, its certificate for "Amy Jones" and a teacher page.
+    bool printThreeJobs();
 
     Brambleton& program() { return *program_; }
     Context& context() { return program_->context(); }
