@@ -48,14 +48,6 @@ class TestTextFile : public QObject {
         if (written) QCOMPARE(writer.bytes(), bytes);
     }
 
-    // Counts read as whole numbers, zero included; a word is no number.
-    void counts() {
-        RecordReader reader(" 3 \r\n 0 \r\nthree\r\n"_ba);
-        QCOMPARE(reader.readNumber(), Count(3));
-        QCOMPARE(reader.readNumber(), Count(0));
-        QCOMPARE(reader.readNumber(), Count());
-    }
-
     void commitReplacesTheFileOrLeavesIt() {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"f.txt"_s);

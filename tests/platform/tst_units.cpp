@@ -1,6 +1,5 @@
 #include <QTest>
 
-#include "numtext.h"
 #include "twips.h"
 
 using namespace bt;
@@ -32,12 +31,6 @@ class TestUnits : public QObject {
         QVERIFY(!onScreen({10560, 7920, 1445, 495}));  // past the right edge
         QVERIFY(!onScreen({0, -90, 5480, 6660}));      // above the top
         QCOMPARE(TwipsBox({120, 2760, 3075, 375}).pixels(), QRect(8, 184, 205, 25));
-    }
-
-    void numberTexts() {
-        QCOMPARE(numText(0), QStringLiteral(" 0"));
-        QCOMPARE(numText(10), QStringLiteral(" 10"));
-        QCOMPARE(numText(-3), QStringLiteral("-3"));  // a minus sign instead of the blank
     }
 };
 
