@@ -11,9 +11,8 @@ namespace {
 const QString kThud = QStringLiteral("wav\\thud3.wav");
 }  // namespace
 
-class TestActivities : public QObject {
+class TestActivities : public ProgramTest {
     Q_OBJECT
-    std::unique_ptr<TestProgram> t_;
     QString board_;
 
     // Menu, the topic page, then its labelling or ordering button.
@@ -47,9 +46,6 @@ class TestActivities : public QObject {
     void dragTo(int k, QWidget* box) { drag(k, box->geometry().center()); }
 
   private Q_SLOTS:
-    void init() { t_ = std::make_unique<TestProgram>(); }
-    void cleanup() { t_.reset(); }
-
     void dragAndDrop() {
         openBoard(QStringLiteral("partslab"));
         QCOMPARE(t_->text(board_, "Label6"), QStringLiteral("Parts of a Plant"));

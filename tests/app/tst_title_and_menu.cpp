@@ -12,9 +12,8 @@
 using namespace bt;
 using namespace bt::test;
 
-class TestTitleAndMenu : public QObject {
+class TestTitleAndMenu : public ProgramTest {
     Q_OBJECT
-    std::unique_ptr<TestProgram> t_;
 
     Grey& grey() { return t_->program().grey(); }
     LabelButton* entry(int i) { return t_->find<LabelButton>(kMenu, "Label2", i); }
@@ -23,8 +22,6 @@ class TestTitleAndMenu : public QObject {
 
   private Q_SLOTS:
     void initTestCase() { registerFonts(); }
-    void init() { t_ = std::make_unique<TestProgram>(); }
-    void cleanup() { t_.reset(); }
 
     void startsOnTheTitleScreen() {
         QVERIFY(t_->start());

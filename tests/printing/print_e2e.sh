@@ -4,7 +4,7 @@
 # and checks that three PDF files of one or more pages arrive. Then removes the printer and checks that the
 # same clicks give the printing-failure message. Stops the server by its process id.
 #
-# Usage: print_e2e.sh <tst_printing binary>, whose systemPrinter test does the clicks. Needs root (the PDF
+# Usage: print_e2e.sh <tst_printing binary>, whose realPrinter test does the clicks. Needs root (the PDF
 # backend runs as root) and the packages cups, cups-bsd and printer-driver-cups-pdf, which scripts/setup.sh
 # installs; exits 77 (skipped) without.
 set -u
@@ -46,7 +46,7 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 before=$(find "$out" -name '*.pdf' | sort)
-BRAMBLETON_E2E_EXPECT=pdf "$test_binary" systemPrinter || fail=1
+BRAMBLETON_E2E_EXPECT=pdf "$test_binary" realPrinter || fail=1
 
 # The jobs go through the spooler: wait for three new PDFs, each written to its end. The PDF backend makes
 # the file before it has finished writing it, so a file counts once no job is left and it ends its document.
@@ -73,7 +73,7 @@ done <<<"$new"
 
 # No printer at all: every click reports the failure.
 lpadmin -x BramPDF
-BRAMBLETON_E2E_EXPECT=none "$test_binary" systemPrinter || fail=1
+BRAMBLETON_E2E_EXPECT=none "$test_binary" realPrinter || fail=1
 
 [ $fail = 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
 exit $fail

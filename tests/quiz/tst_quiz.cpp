@@ -13,9 +13,8 @@ namespace {
 const QString kTypekey = QStringLiteral("wav\\typekey.wav");
 }  // namespace
 
-class TestQuiz : public QObject {
+class TestQuiz : public ProgramTest {
     Q_OBJECT
-    std::unique_ptr<TestProgram> t_;
 
     // "Test sheet" from the catalogue, as a pupil opens a teacher's worksheet.
     void openTestQuiz(bool soundOff = false) {
@@ -47,9 +46,6 @@ class TestQuiz : public QObject {
     }
 
   private Q_SLOTS:
-    void init() { t_ = std::make_unique<TestProgram>(); }
-    void cleanup() { t_.reset(); }
-
     void firstQuestion() {
         openTestQuiz();
         QCOMPARE(quizText("Label5"), QStringLiteral("Brambleton"));
@@ -170,18 +166,6 @@ class TestQuiz : public QObject {
         QVERIFY(!t_->screen(kQuiz) && !t_->screen(kResults) && !t_->screen(kWrong));
         QCOMPARE(t_->top(), kCatalogue);
         QCOMPARE(t_->sound.played.last(), kClick);
-    }
-
-    // The reading rules are the worksheet files' own: one file cut in half shows the screens keep it out.
-    void damagedWorksheetNeverReachesTheQuiz() {
-        QVERIFY(t_->addWorksheets({QStringLiteral("Broken")}));
-        const QByteArray bytes = testSheet(QStringLiteral("Broken"));
-        QVERIFY(writeFile(t_->worksheets() + QStringLiteral("/Broken.txt"), bytes.left(bytes.size() / 2)));
-        QVERIFY(t_->startAtMenu());
-        QVERIFY(t_->openFromCatalogue());
-        QCOMPARE(t_->dialogs.texts(), QStringList{QStringLiteral("This worksheet seems to be corrupted.")});
-        QVERIFY(!t_->screen(kQuiz));
-        QCOMPARE(t_->top(), kCatalogue);
     }
 };
 

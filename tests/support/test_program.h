@@ -97,6 +97,16 @@ class TestProgram {
     std::unique_ptr<Brambleton> program_;
 };
 
+// A test class of whole programs: each test function gets a fresh one in t_.
+class ProgramTest : public QObject {
+    Q_OBJECT
+  protected:
+    std::unique_ptr<TestProgram> t_;
+  private Q_SLOTS:
+    void init() { t_ = std::make_unique<TestProgram>(); }
+    void cleanup() { t_.reset(); }
+};
+
 // Moves the pointer to a point of a widget (its centre by default), as a real pointer would.
 void pointAt(QWidget* widget, QPoint at = QPoint(-1, -1));
 

@@ -9,9 +9,8 @@
 using namespace bt;
 using namespace bt::test;
 
-class TestTeacher : public QObject {
+class TestTeacher : public ProgramTest {
     Q_OBJECT
-    std::unique_ptr<TestProgram> t_;
 
     PageView* page(const QString& on, const char* name) {
         return t_->find<PageView>(on, QString::fromLatin1(name));
@@ -37,9 +36,6 @@ class TestTeacher : public QObject {
     }
 
   private Q_SLOTS:
-    void init() { t_ = std::make_unique<TestProgram>(); }
-    void cleanup() { t_.reset(); }
-
     void pagesFromTheMenu_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("shown");
