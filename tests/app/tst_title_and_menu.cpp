@@ -67,9 +67,10 @@ class TestTitleAndMenu : public ProgramTest {
         }
         QCOMPARE(entry(1)->caption(), QStringLiteral("Parts of a Plant"));
         QCOMPARE(entry(10)->caption(), QStringLiteral("Animals in your Locality"));
-        // A greyed entry does nothing, silently.
+        // A greyed entry does nothing, silently; nor does the right button.
         t_->sound.played.clear();
         for (int i : {0, 2, 8, 11, 14}) QTest::mouseClick(entry(i), Qt::LeftButton);
+        QTest::mouseClick(entry(17), Qt::RightButton);
         QVERIFY(t_->sound.played.isEmpty());
         QCOMPARE(t_->top(), kMenu);
     }

@@ -49,31 +49,6 @@ class TestWidgets : public QObject {
         QCOMPARE(box.grab().toImage().pixelColor(0, 0) == Qt::red, !size.isEmpty());
     }
 
-    // Clicks go through the window, as a pointer's do; the screen is a label-button, to show what it gets.
-    void clicks_data() {
-        QTest::addColumn<bool>("active");
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<QList<int>>("clicked");
-        QTest::newRow("left click") << true << Qt::LeftButton << QList<int>{4};
-        QTest::newRow("right click does nothing") << true << Qt::RightButton << QList<int>{};
-        QTest::newRow("inactive passes it to the screen") << false << Qt::LeftButton << QList<int>{9};
-    }
-    void clicks() {
-        QFETCH(bool, active);
-        QFETCH(Qt::MouseButton, button);
-        QFETCH(QList<int>, clicked);
-        LabelButton screen(u"Screen"_s, 9, QString(), nullptr);
-        auto* label = new LabelButton(u"Label3"_s, 4, u"Exit"_s, &screen);
-        label->setActive(active);
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        QList<int> clicks;
-        for (LabelButton* b : {&screen, label})
-            connect(b, &LabelButton::clicked, this, [&](int index) { clicks << index; });
-        QTest::mouseClick(screen.windowHandle(), button, {}, QPoint(50, 15));
-        QCOMPARE(clicks, clicked);
-    }
-
     void labelLitAndUnlit() {
         PictureBox screen(u"Picture1"_s, nullptr);
         screen.setBackColour(colours::kScreen);
