@@ -2,7 +2,8 @@
 # Remake everything in content/ from the sources in tools/:
 #
 #   pictures    tools/images/*.py write generated SVGs, then
-#               tools/images/make_images.sh     content/images/*.jpg
+#               tools/images/make_images.sh     content/images/*.jpg and
+#                                               content/images/hd/*.jpg
 #   logo        tools/logo/make_logo.sh         content/logo/
 #   pages       tools/pages/make_pages.py       content/wmf/*.wmf, content/wmf2/*.wmf
 #   sounds      tools/sounds/make_sounds.py     content/wav/*.wav

@@ -1,9 +1,13 @@
 #!/bin/sh
-# Render every tools/images/*.svg to content/images/<name>.jpg.
+# Render every tools/images/*.svg to content/images/<name>.jpg, and a
+# large copy of it to content/images/hd/<name>.jpg for big screens.
 #
 # Each picture is drawn at the size given by the width and height
 # attributes of its <svg> element (falling back to the viewBox), turned
 # into a PNG by rsvg-convert, then into a JPEG (quality 90) by ImageMagick.
+# The large copy is drawn afresh from the SVG at 3.6 times that size,
+# rounded to whole pixels (800 x 600 becomes 2880 x 2160, which fills a
+# 3840 x 2160 screen's height), and saved at quality 85 to keep it small.
 # To add a picture, drop another SVG in this folder and run this again.
 #
 # Usage: tools/images/make_images.sh [NAME.svg ...]   (default: all)
@@ -11,6 +15,9 @@ set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
 out=$(cd "$here/../.." && pwd)/content/images
+hd="$out/hd"
+# The large copy's scale, in tenths.
+hd_tenths=36
 
 # Install the tools we need when they are missing.
 need=""
@@ -40,7 +47,7 @@ to_px() {
     echo "$1" | sed -n 's/^[[:space:]]*\([0-9][0-9]*\)\(\.[0-9]*\)\{0,1\}[[:space:]]*\(px\)\{0,1\}[[:space:]]*$/\1/p'
 }
 
-mkdir -p "$out"
+mkdir -p "$out" "$hd"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
@@ -69,6 +76,12 @@ for svg in "$@"; do
     $im "$tmp/$name.png" -background white -alpha remove -alpha off \
         -strip -quality 90 "$out/$name.jpg"
     echo "$out/$name.jpg: ${w}x${h}"
+    hw=$(( (w * hd_tenths + 5) / 10 ))
+    hh=$(( (h * hd_tenths + 5) / 10 ))
+    rsvg-convert -w "$hw" -h "$hh" -b white -o "$tmp/$name-hd.png" "$svg"
+    $im "$tmp/$name-hd.png" -background white -alpha remove -alpha off \
+        -strip -quality 85 "$hd/$name.jpg"
+    echo "$hd/$name.jpg: ${hw}x${hh}"
     count=$((count + 1))
 done
-echo "$count picture(s) made."
+echo "$count picture(s) made, each at two sizes."
