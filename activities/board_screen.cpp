@@ -27,13 +27,13 @@ const QString kThud = QStringLiteral("wav\\thud3.wav");
 QFrame* outline(QWidget* parent, const QString& name, int index, const TwipsBox& box) {
     auto* frame = makeControl<QFrame>(parent, name, box, QFont(), Qt::black, index);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setLineWidth(1);
+    setShownLineWidth(frame, 1);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     return frame;
 }
 
 QPoint pixelsOf(BoardPoint p) {
-    return QPoint(px(p.x), px(p.y));
+    return QPoint(shown(p.x), shown(p.y));
 }
 
 }  // namespace
@@ -50,11 +50,12 @@ DragLabel::DragLabel(int index, const QString& text, bool wrap, QWidget* parent)
 void DragLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    p.setPen(QColor(0, 0, 0));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setPen(colours::kYellow);
     p.setFont(font());
-    p.drawText(rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | (wrap_ ? Qt::TextWordWrap : 0), text_);
+    const int across = shownPixels(2);
+    const int down = shownPixels(1);
+    p.drawText(rect().adjusted(across, down, -across, -down),
+               Qt::AlignCenter | (wrap_ ? Qt::TextWordWrap : 0), text_);
 }
 
 void DragLabel::mouseMoveEvent(QMouseEvent* event) {
@@ -82,7 +83,7 @@ BoardScreen::BoardScreen(Context& context, ScreenName name, const BoardLayout& l
     for (int i = 0; i < int(layout.pictures.size()); ++i) {
         auto* picture = new PictureBox(QStringLiteral("Image1"), this);
         picture->setProperty("index", i);
-        picture->setGeometry(layout.pictures[i].box.pixels());
+        place(picture, layout.pictures[i].box);
     }
     const QFont labelFont = screenFont(QStringLiteral("Tahoma"), layout.labelPoints, true);
     for (int i = 0; i < board_.size(); ++i) {
@@ -95,8 +96,8 @@ BoardScreen::BoardScreen(Context& context, ScreenName name, const BoardLayout& l
     // The labels lie above the pictures and boxes.
     for (int i = 0; i < board_.size(); ++i) {
         auto* label = new DragLabel(i, QString::fromLatin1(layout.items[i].answer), layout.wrap, this);
-        label->setFont(labelFont);
-        label->resize(px(layout.labelWidth), px(layout.labelHeight));
+        setShownFont(label, labelFont);
+        setTwipsSize(label, layout.labelWidth, layout.labelHeight);
         connect(label, &DragLabel::dragged, this, &BoardScreen::Label2_MouseMove);
         connect(label, &DragLabel::released, this, &BoardScreen::Label2_MouseUp);
         labels_.push_back(label);
@@ -119,13 +120,17 @@ void BoardScreen::load() {
                             QString::fromLatin1(layout_.pictures[picture->property("index").toInt()].file));
 }
 
+void BoardScreen::layOut() {
+    for (int i = 0; i < board_.size(); ++i) moveLabel(i);
+}
+
 void BoardScreen::moveLabel(int k) {
     labels_[k]->move(pixelsOf(board_.label(k)));
 }
 
 void BoardScreen::Label2_MouseMove(int k, Qt::MouseButtons buttons, QPointF at) {
     if (buttons != Qt::LeftButton) return;  // the left button alone drags
-    board_.drag(k, float(twips(at.x())), float(twips(at.y())));
+    board_.drag(k, float(unshown(at.x())), float(unshown(at.y())));
     moveLabel(k);
 }
 

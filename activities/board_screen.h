@@ -48,6 +48,7 @@ class BoardScreen : public Screen {
     BoardScreen(Context& context, ScreenName name, const BoardLayout& layout, const QString& title,
                 QWidget* parent);
     void load() override;
+    void layOut() override;
 
     DragLabel* label(int k) const { return labels_.at(k); }
 

@@ -49,9 +49,13 @@ TopicPage::TopicPage(Context& context, const Topic& topic, QWidget* parent)
 void TopicPage::load() {
     setupform(this);
     image1_->setPicture(context_.paths, QString::fromLatin1(topic_.picture));
+    layOut();
+}
+
+void TopicPage::layOut() {
     // The picture takes its own size and is centred under the title.
-    const QSize size = image1_->image().size();
-    image1_->setGeometry((px(kScreenWidthTwips) - size.width()) / 2, px(kPictureTop), size.width(),
+    const QSize size = image1_->shownSize();
+    image1_->setGeometry((shown(kScreenWidthTwips) - size.width()) / 2, shown(kPictureTop), size.width(),
                          size.height());
 }
 

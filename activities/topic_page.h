@@ -18,6 +18,7 @@ class TopicPage : public Screen {
   public:
     TopicPage(Context& context, const Topic& topic, QWidget* parent);
     void load() override;
+    void layOut() override;
 
   private:
     void Label3_Click(int index);

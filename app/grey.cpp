@@ -3,14 +3,18 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <algorithm>
 
 #include "colours.h"
+#include "large_indicators.h"
 #include "screen.h"
 #include "twips.h"
 
 namespace bt {
 
 Grey::Grey(QWidget* parent) : QWidget(parent), curtain_(new QWidget(this)) {
+    setDisplayScale(1);
+    useShownStyle();
     setObjectName(QStringLiteral("Grey"));
     setWindowTitle(QStringLiteral("Brambleton"));
     setBackground(this, colours::kGrey);
@@ -35,8 +39,16 @@ void Grey::toFront() {
 void Grey::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     curtain_->setGeometry(rect());
-    for (QWidget* layer : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (layer != curtain_) centreInParent(layer);
+    // The screens fill the largest 4:3 area the window holds, never smaller than designed.
+    const double scale = std::max(
+        1.0, std::min(width() / double(px(kScreenWidthTwips)), height() / double(px(kScreenHeightTwips))));
+    const bool rescale = scale != displayScale();
+    setDisplayScale(scale);
+    for (QWidget* layer : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (layer == curtain_) continue;
+        if (rescale && qobject_cast<Screen*>(layer)) layOutShown(layer);
+        centreInParent(layer);
+    }
 }
 
 void Grey::keyPressEvent(QKeyEvent* event) {

@@ -1,8 +1,9 @@
 #pragma once
 // The backdrop host: the program's one window. Every screen is a layer of it, kept at its centre; the
 // window's caption is the caption of the screen on top. It starts as an ordinary window whose client area
-// holds one 800 x 600 screen, centred on the display; maximised or full screen (F11) the screens stay
-// centred. Its own colour, RGB(48, 133, 214), shows around smaller screens.
+// holds one 800 x 600 screen, centred on the display. Made larger, maximised or full screen (F11), it
+// shows every screen at the display scale that fills the largest 4:3 area it holds, centred; its own
+// colour, RGB(48, 133, 214), shows around them.
 
 #include <QWidget>
 

@@ -108,8 +108,9 @@ intro0::intro0(Context& context, QWidget* parent) : Screen(screen::kMenu.text(),
 
     auto* frame = makeControl<QFrame>(this, QStringLiteral("Frame1"), kFrame1, QFont());
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setShownLineWidth(frame, 1);
     image1_ = new PictureBox(QStringLiteral("Image1"), frame);
-    image1_->setGeometry(kImage1.pixels());
+    place(image1_, kImage1);
 
     for (int i = 0; i < kEntries; ++i) {
         const Entry& e = kEntryTable[i];

@@ -59,16 +59,17 @@ Titlefrm::Titlefrm(Context& context, bool confirming, QWidget* parent)
     : Screen(screen::kTitle.text(), parent), context_(context) {
     setWindowTitle(QStringLiteral(" "));
     setBackground(this, colours::kTitle);
-    setFixedSize(px(kWidth), px(kHeight));
+    setTwipsSize(this, kWidth, kHeight);
 
     auto* frame = makeControl<QFrame>(this, QStringLiteral("Frame1"), kFrame1, QFont());
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setShownLineWidth(frame, 1);
 
     const QString times = QStringLiteral("Times New Roman");
     addCaption(frame, QStringLiteral("Label4"), QStringLiteral("Brambleton"), kLabel4,
                screenFont(times, 24, true), kDarkGreen);
     picture1_ = new PictureBox(QStringLiteral("Picture1"), frame);
-    picture1_->setGeometry(kPicture1.pixels());
+    place(picture1_, kPicture1);
     addCaption(frame, QStringLiteral("Label1"), kAuthorCredit, kLabel1, screenFont(times, 14.25), kBlue);
     addCaption(frame, QStringLiteral("Label5"), kProgrammingCredit, kLabel5, screenFont(times, 12), kBlue);
     addCaption(frame, QStringLiteral("Label3"), kEditorCredit, kLabel3, screenFont(times, 12), kBlue);

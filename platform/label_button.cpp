@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "colours.h"
+#include "twips.h"
 
 namespace bt {
 
@@ -49,11 +50,16 @@ void LabelButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect box = rect();
     if (lit_) p.fillRect(box, back_);
-    p.setPen(QColor(0, 0, 0));
-    p.drawRect(box.adjusted(0, 0, -1, -1));
+    // A black border one design pixel wide, and the text inside a margin, both at the display scale.
+    const int line = shownPixels(1);
+    p.fillRect(box.x(), box.y(), box.width(), line, Qt::black);
+    p.fillRect(box.x(), box.bottom() - line + 1, box.width(), line, Qt::black);
+    p.fillRect(box.x(), box.y(), line, box.height(), Qt::black);
+    p.fillRect(box.right() - line + 1, box.y(), line, box.height(), Qt::black);
     p.setFont(font());
     p.setPen(active_ ? text_ : colours::kInactive);
-    p.drawText(box.adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    const int across = shownPixels(2);
+    p.drawText(box.adjusted(across, line, -across, -line), Qt::AlignCenter | Qt::TextWordWrap, caption_);
 }
 
 void LabelButton::mouseMoveEvent(QMouseEvent* event) {

@@ -4,35 +4,55 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 
+#include "twips.h"
+
 namespace bt {
 
 namespace {
 
-class LargeIndicators final : public QProxyStyle {
+class ShownStyle final : public QProxyStyle {
   public:
-    LargeIndicators() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    // indicator, spacing: design sizes of the indicators and the gap to their text; 0 keeps the toolkit's.
+    ShownStyle(int indicator, int spacing)
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))),
+          indicator_(indicator),
+          spacing_(spacing) {}
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
         switch (metric) {
             case PM_ExclusiveIndicatorWidth:
             case PM_ExclusiveIndicatorHeight:
             case PM_IndicatorWidth:
             case PM_IndicatorHeight:
-                return 20;
+                return shownPixels(indicator_ ? indicator_ : base);
             case PM_RadioButtonLabelSpacing:
             case PM_CheckBoxLabelSpacing:
-                return 10;
+                return shownPixels(spacing_ ? spacing_ : base);
+            case PM_ScrollBarExtent:
+            case PM_ScrollBarSliderMin:
+            case PM_ButtonMargin:
+                return base > 0 ? shownPixels(base) : base;
             default:
-                return QProxyStyle::pixelMetric(metric, option, widget);
+                return base;
         }
     }
+
+  private:
+    int indicator_;
+    int spacing_;
 };
 
 }  // namespace
 
+void useShownStyle() {
+    static QStyle* style = new ShownStyle(0, 0);
+    QApplication::setStyle(style);  // the application owns it from now on
+}
+
 QStyle* largeIndicatorStyle() {
     static QStyle* style = [] {
-        auto* s = new LargeIndicators;
+        auto* s = new ShownStyle(20, 10);
         s->setParent(qApp);
         return s;
     }();

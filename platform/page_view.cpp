@@ -15,7 +15,10 @@ class PageCanvas : public QWidget {
     explicit PageCanvas(QWidget* parent) : QWidget(parent) {}
     void setPage(const Metafile* page) {
         page_ = page;
-        resize(page ? page->size() : QSize(0, 0));
+        layOut();
+    }
+    void layOut() {
+        resize(page_ ? page_->size() * displayScale() : QSize(0, 0));
         update();
     }
 
@@ -23,6 +26,8 @@ class PageCanvas : public QWidget {
     void paintEvent(QPaintEvent*) override {
         if (!page_) return;
         QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing, displayScale() != 1.0);
+        p.scale(displayScale(), displayScale());
         page_->draw(p);
     }
 
@@ -32,7 +37,8 @@ class PageCanvas : public QWidget {
 
 }  // namespace
 
-PageView::PageView(const QString& name, QSize room, QWidget* parent) : QScrollArea(parent), room_(room) {
+PageView::PageView(const QString& name, const TwipsBox& room, QWidget* parent)
+    : QScrollArea(parent), room_(room) {
     setObjectName(name);
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
@@ -52,7 +58,7 @@ void PageView::clear() {
     page_.reset();
     source_.clear();
     static_cast<PageCanvas*>(widget())->setPage(nullptr);
-    resize(0, 0);
+    layOut();
 }
 
 void PageView::setPage(const ContentPaths& paths, const QString& relativePath) {
@@ -65,14 +71,25 @@ void PageView::setPage(const ContentPaths& paths, const QString& relativePath) {
     }
     source_ = relativePath;
     static_cast<PageCanvas*>(widget())->setPage(&*page_);
-    // As large as the page, within the room; scroll bars take their share when the page does not fit.
-    QSize size = page_->size();
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    if (size.height() > room_.height()) size.rwidth() += bar;
-    if (size.width() > room_.width()) size.rheight() += bar;
-    resize(size.boundedTo(room_));
+    layOut();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
+}
+
+void PageView::layOut() {
+    const QRect room = room_.shownRect();
+    move(room.topLeft());
+    if (!page_) {
+        resize(0, 0);
+        return;
+    }
+    static_cast<PageCanvas*>(widget())->layOut();
+    // As large as the page, within the room; scroll bars take their share when the page does not fit.
+    QSize size = widget()->size();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (size.height() > room.height()) size.rwidth() += bar;
+    if (size.width() > room.width()) size.rheight() += bar;
+    resize(size.boundedTo(room.size()));
 }
 
 }  // namespace bt

@@ -2,8 +2,6 @@
 
 #include <QPainter>
 
-#include "pictures.h"
-
 namespace bt {
 
 PictureBox::PictureBox(const QString& name, QWidget* parent) : QWidget(parent) {
@@ -11,11 +9,12 @@ PictureBox::PictureBox(const QString& name, QWidget* parent) : QWidget(parent) {
 }
 
 void PictureBox::setPicture(const ContentPaths& paths, const QString& relativePath) {
-    setImage(relativePath.isEmpty() ? QImage() : loadPicture(paths, relativePath));
+    picture_.load(paths, relativePath);
+    update();
 }
 
 void PictureBox::setImage(const QImage& image) {
-    image_ = image;
+    picture_.setImage(image);
     update();
 }
 
@@ -27,7 +26,7 @@ void PictureBox::setBackColour(const QColor& colour) {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (back_.isValid()) p.fillRect(rect(), back_);
-    if (!image_.isNull()) p.drawImage(QPoint(0, 0), image_);
+    picture_.draw(p, QPoint(0, 0), devicePixelRatioF());
 }
 
 }  // namespace bt

@@ -1,10 +1,13 @@
 #pragma once
-// A picture control: shows a picture at its own size from the control's top-left corner, clipped to the
-// control, over the control's background colour (none when it has none).
+// A picture control: shows a picture at its own size (at the display scale, sharp from its high-resolution
+// copy where there is one) from the control's top-left corner, clipped to the control, over the control's
+// background colour (none when it has none).
 
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+
+#include "pictures.h"
 
 namespace bt {
 
@@ -19,8 +22,10 @@ class PictureBox : public QWidget {
     // unreadable file leaves the control empty.
     void setPicture(const ContentPaths& paths, const QString& relativePath);
     void setImage(const QImage& image);
-    const QImage& image() const { return image_; }
-    bool hasPicture() const { return !image_.isNull(); }
+    // The picture at its design size, and the size it covers on screen.
+    const QImage& image() const { return picture_.image(); }
+    QSize shownSize() const { return picture_.shownSize(); }
+    bool hasPicture() const { return !picture_.isNull(); }
 
     void setBackColour(const QColor& colour);
     QColor backColour() const { return back_; }
@@ -29,7 +34,7 @@ class PictureBox : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QImage image_;
+    ShownPicture picture_;
     QColor back_;
 };
 

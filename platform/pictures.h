@@ -3,12 +3,38 @@
 // A missing or unreadable file gives an empty picture, never an error.
 
 #include <QImage>
+#include <QRect>
 #include <QString>
+
+class QPainter;
 
 namespace bt {
 
 class ContentPaths;
 
 QImage loadPicture(const ContentPaths& paths, const QString& relativePath);
+
+// A picture shown at the display scale. At scale 1 it is its design-size image, as loaded. Larger, it is
+// drawn from its high-resolution copy (the same name in an "hd" folder beside it, JPEG or PNG) decoded at
+// the size it covers in device pixels, or, when there is none, from the design-size image smoothly
+// scaled. The scaled image is kept until the size changes.
+class ShownPicture {
+  public:
+    void load(const ContentPaths& paths, const QString& relativePath);
+    void setImage(const QImage& image);
+
+    // The design-size image.
+    const QImage& image() const { return image_; }
+    bool isNull() const { return image_.isNull(); }
+    // The size it covers on screen at the display scale.
+    QSize shownSize() const;
+    // Draws it with its top-left corner at a point, at the display scale, for a device of this pixel ratio.
+    void draw(QPainter& painter, QPoint topLeft, qreal devicePixelRatio);
+
+  private:
+    QImage image_;
+    QString hdFile_;
+    QImage scaled_;
+};
 
 }  // namespace bt

@@ -2,10 +2,13 @@
 
 #include <QMouseEvent>
 #include <QPalette>
+#include <algorithm>
+#include <cmath>
 
 #include "colours.h"
 #include "fonts.h"
 #include "label_button.h"
+#include "page_view.h"
 #include "picture_box.h"
 
 namespace bt {
@@ -42,12 +45,80 @@ void Screen::mouseMoveEvent(QMouseEvent* event) {
     if (unlightOnBackground_) unlightButtons();
 }
 
+namespace {
+
+const char* const kBox = "twipsBox";
+const char* const kSize = "twipsSize";
+const char* const kFontPixels = "designFontPixels";
+const char* const kLineWidth = "designLineWidth";
+
+int shownFontPixels(int designPixels) {
+    return std::max(1, int(std::lround(designPixels * displayScale())));
+}
+
+void applyShown(QWidget* w) {
+    const QVariant box = w->property(kBox);
+    if (box.isValid()) {
+        const QRect r = box.toRect();
+        w->setGeometry(TwipsBox{r.x(), r.y(), r.width(), r.height()}.shownRect());
+    }
+    const QVariant size = w->property(kSize);
+    if (size.isValid()) w->setFixedSize(shown(size.toSize().width()), shown(size.toSize().height()));
+    const QVariant pixels = w->property(kFontPixels);
+    if (pixels.isValid()) {
+        QFont font = w->font();
+        font.setPixelSize(shownFontPixels(pixels.toInt()));
+        w->setFont(font);
+    }
+    const QVariant line = w->property(kLineWidth);
+    if (line.isValid())
+        if (auto* frame = qobject_cast<QFrame*>(w)) frame->setLineWidth(shownPixels(line.toInt()));
+}
+
+}  // namespace
+
+void place(QWidget* control, const TwipsBox& box) {
+    control->setProperty(kBox, QRect(box.left, box.top, box.width, box.height));
+    control->setGeometry(box.shownRect());
+}
+
+void setTwipsSize(QWidget* widget, int width, int height) {
+    widget->setProperty(kSize, QSize(width, height));
+    widget->setFixedSize(shown(width), shown(height));
+}
+
+void setShownFont(QWidget* widget, const QFont& font) {
+    if (font.pixelSize() <= 0) {
+        widget->setFont(font);
+        return;
+    }
+    widget->setProperty(kFontPixels, font.pixelSize());
+    QFont scaled = font;
+    scaled.setPixelSize(shownFontPixels(font.pixelSize()));
+    widget->setFont(scaled);
+}
+
+void setShownLineWidth(QFrame* frame, int designPixels) {
+    frame->setProperty(kLineWidth, designPixels);
+    frame->setLineWidth(shownPixels(designPixels));
+}
+
+void layOutShown(QWidget* root) {
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) applyShown(w);
+    for (QWidget* w : widgets)
+        if (auto* page = qobject_cast<PageView*>(w)) page->layOut();
+    for (QWidget* w : widgets)
+        if (auto* screen = qobject_cast<Screen*>(w)) screen->layOut();
+}
+
 void setupControl(QWidget* control, const QString& name, const TwipsBox& box, const QFont& font,
                   const QColor& textColour, int index) {
     control->setObjectName(name);
     if (index >= 0) control->setProperty("index", index);
-    control->setGeometry(box.pixels());
-    control->setFont(font);
+    place(control, box);
+    setShownFont(control, font);
     if (textColour.isValid()) {
         QPalette pal = control->palette();
         pal.setColor(QPalette::WindowText, textColour);
@@ -85,7 +156,7 @@ void setupform(QWidget* form) {
         else
             setBackground(panel, colours::kPanel);
     }
-    form->setFixedSize(px(kScreenWidthTwips), px(kScreenHeightTwips));
+    setTwipsSize(form, kScreenWidthTwips, kScreenHeightTwips);
     centreInParent(form);
 }
 

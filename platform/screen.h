@@ -2,6 +2,7 @@
 // A screen: one fixed layout shown as a layer of the backdrop window. Its objectName is the screen's name
 // ("intro0") and its windowTitle the caption that the backdrop window takes while the screen is on top.
 
+#include <QFrame>
 #include <QLabel>
 #include <QList>
 #include <QWidget>
@@ -20,6 +21,9 @@ class Screen : public QWidget {
     // The screen's loading step. The registry calls it once, right after creating the screen and before
     // anything else touches it.
     virtual void load() {}
+    // Called after the screen's controls have been placed again at a new display scale, for what a screen
+    // places itself (a picture at its own size, a label where it was dragged).
+    virtual void layOut() {}
 
   protected:
     // Adds a label-button in bold Tahoma (15.75 pt unless given) that follows the screen's hover rules.
@@ -37,6 +41,19 @@ class Screen : public QWidget {
     bool lightOnHover_ = true;
     bool unlightOnBackground_ = true;
 };
+
+// Places a control at a twips box at the display scale, and keeps the box so that layOutShown() can place
+// it again when the scale changes.
+void place(QWidget* control, const TwipsBox& box);
+// Gives a widget a fixed size in twips at the display scale, kept the same way.
+void setTwipsSize(QWidget* widget, int width, int height);
+// Gives a widget a font whose pixel size is a design size; it is shown at the display scale.
+void setShownFont(QWidget* widget, const QFont& font);
+// A frame's line width in design pixels, shown at the display scale.
+void setShownLineWidth(QFrame* frame, int designPixels);
+// Lays a screen (or any widget) and everything on it out again at the display scale: boxes, sizes, fonts,
+// lines and page views, then each screen's own layOut().
+void layOutShown(QWidget* root);
 
 // Gives a new control its control name (and, in a control array, its index), its box in twips, its font
 // and, when valid, its text colour.
@@ -58,7 +75,7 @@ QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, co
                    Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop);
 
 // Prepares a full-size screen: the screen background RGB(0, 78, 152), its Picture1 panel (if it has one)
-// RGB(49, 135, 214), 800 x 600 pixels (12000 x 9000 twips), centred in its parent.
+// RGB(49, 135, 214), 12000 x 9000 twips (800 x 600 pixels at scale 1), centred in its parent.
 void setupform(QWidget* form);
 
 // Places a layer at the centre of its parent; left and top may be negative when the parent is smaller.

@@ -58,7 +58,7 @@ multiple::multiple(Context& context, QuizSession session, QString smallPicture, 
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Multiple Choice"), kLabel1,
                screenFont(QStringLiteral("Tahoma"), 36, true), colours::kYellow);
     picture1_ = new PictureBox(QStringLiteral("Picture1"), this);
-    picture1_->setGeometry(kPicture1.pixels());
+    place(picture1_, kPicture1);
     label5_ = addCaption(this, QStringLiteral("Label5"), QString(), kLabel5, screenFont(times, 24), kGreen);
     label6_ =
         addCaption(this, QStringLiteral("Label6"), QString(), kLabel6, screenFont(times, 24), kLightBlue);
@@ -96,7 +96,7 @@ void multiple::load() {
     setupform(this);
     picture1_->setPicture(context_.paths, smallPicture_);
     label5_->setText(session_.heading());
-    option1_[kNoAnswer]->move(picture1_->pos() + QPoint(px(240), px(240)));
+    place(option1_[kNoAnswer], {kPicture1.left + 240, kPicture1.top + 240, 0, 0});
     for (int i = 1; i <= 4; ++i) setBackground(option1_[i], colours::kScreen);
     label6_->setText(session_.worksheet().title);
     showquest();

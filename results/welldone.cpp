@@ -49,7 +49,7 @@ Welldone::Welldone(Context& context, ActivityResult result, QWidget* parent)
     addCaption(this, QStringLiteral("Label4"), QStringLiteral("Well Done!"), kLabel4,
                screenFont(QStringLiteral("Tahoma"), 36, true), colours::kYellow);
     picture1_ = new PictureBox(QStringLiteral("Picture1"), this);
-    picture1_->setGeometry(kPicture1.pixels());
+    place(picture1_, kPicture1);
     label1_ = addCaption(this, QStringLiteral("Label1"),
                          QStringLiteral("Excellent work you have completed this task successfully"), kLabel1,
                          screenFont(times, 24), colours::kYellow);

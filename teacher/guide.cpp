@@ -54,9 +54,8 @@ constexpr GuidePage kGuidePages[guide::kPages] = {
 }  // namespace
 
 guide::guide(Context& context, QWidget* parent) : Screen(screen::kGuide.text(), parent), context_(context) {
-    image1_ = new PageView(QStringLiteral("Image1"), kImage1.pixels().size(), this);
-    image1_->move(kImage1.pixels().topLeft());
-    image2_ = new PageView(QStringLiteral("Image2"), QSize(16384, 16384), this);
+    image1_ = new PageView(QStringLiteral("Image1"), kImage1, this);
+    image2_ = new PageView(QStringLiteral("Image2"), kUnboundedRoom, this);
     image2_->hide();
     label2_ = addCaption(this, QStringLiteral("Label2"), QString(), kLabel2,
                          screenFont(QStringLiteral("Tahoma"), 14.25), colours::kYellow);
@@ -74,6 +73,7 @@ guide::guide(Context& context, QWidget* parent) : Screen(screen::kGuide.text(), 
     label1_ = addCaption(this, QStringLiteral("Label1"), QStringLiteral("Page 1 of 10"), kLabel1,
                          screenFont(QStringLiteral("Tahoma"), 15.75, true), Qt::black, Qt::AlignCenter);
     label1_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setShownLineWidth(label1_, 1);
     setBackground(label1_, Qt::white);
 }
 
@@ -86,7 +86,7 @@ void guide::paintEvent(QPaintEvent* event) {
     Screen::paintEvent(event);
     if (windowPicture_.isNull()) return;
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), windowPicture_);
+    windowPicture_.draw(p, QPoint(0, 0), devicePixelRatioF());
 }
 
 void guide::showPage() {
@@ -98,7 +98,7 @@ void guide::showPage() {
         if (row.image2) image2_->setPage(context_.paths, QString::fromLatin1(row.image2));
         if (row.windowPicture) {
             const QString file = QString::fromLatin1(row.windowPicture);
-            windowPicture_ = file.isEmpty() ? QImage() : loadPicture(context_.paths, file);
+            windowPicture_.load(context_.paths, file);
             update();
         }
         if (row.enable >= 0) label3_[row.enable]->setActive(true);

@@ -7,6 +7,7 @@
 
 #include "label_button.h"
 #include "page_view.h"
+#include "pictures.h"
 #include "screen.h"
 
 namespace bt {
@@ -34,7 +35,7 @@ class guide : public Screen {
     PageView* image2_;
     QLabel* label1_;
     std::array<LabelButton*, 4> label3_{};  // 0 Print, 1 Exit, 2 Next Page, 3 Previous Page
-    QImage windowPicture_;                  // the photograph of a picture page, drawn as the background
+    ShownPicture windowPicture_;            // the photograph of a picture page, drawn as the background
     int page_ = 1;                          // 1 to 10
 };
 

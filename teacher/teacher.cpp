@@ -24,15 +24,14 @@ const QColor kAcknowledgmentsBackground(49, 130, 212);
 
 teacher::teacher(Context& context, TeacherPage page, QWidget* parent)
     : Screen(screen::kTeacher.text(), parent), context_(context), page_(std::move(page)) {
-    image1_ = new PageView(QStringLiteral("Image1"), kImage1.pixels().size(), this);
-    image1_->move(kImage1.pixels().topLeft());
-    image2_ = new PageView(QStringLiteral("Image2"), QSize(16384, 16384), this);
+    image1_ = new PageView(QStringLiteral("Image1"), kImage1, this);
+    image2_ = new PageView(QStringLiteral("Image2"), kUnboundedRoom, this);
     image2_->hide();
     picture1_ = new PictureBox(QStringLiteral("Picture1"), this);
-    picture1_->setGeometry(kPicture1.pixels());
+    place(picture1_, kPicture1);
     picture1_->hide();
     picture2_ = new PictureBox(QStringLiteral("Picture2"), this);
-    picture2_->setGeometry(kPicture2.pixels());
+    place(picture2_, kPicture2);
     picture2_->hide();
 
     // The buttons keep their look: no hover effect on this screen.

@@ -12,13 +12,16 @@
 //   brambleton_preview topic <parts|locality> [button]  a topic page, or what one of its buttons opens
 //   brambleton_preview board <screen> [solved]  an activity, at the start or with every label placed
 //   brambleton_preview guide [page]             the teacher's guide at a page
+// With --full anywhere, the window is shown full screen first.
 
 #include <QAbstractButton>
+#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 
 #include "board_screen.h"
 #include "brambleton.h"
+#include "grey.h"
 #include "run.h"
 #include "screens.h"
 #include "text_file.h"
@@ -131,5 +134,12 @@ void arrange(Brambleton& program, const QStringList& args) {
 int main(int argc, char* argv[]) {
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-    return bt::runBrambleton(argc, argv, [args](bt::Brambleton& program) { arrange(program, args); });
+    const bool full = args.removeAll(QStringLiteral("--full")) > 0;
+    return bt::runBrambleton(argc, argv, [args, full](bt::Brambleton& program) {
+        if (full) {  // without a window manager, full screen is the whole display
+            program.grey().setGeometry(program.grey().screen()->geometry());
+            program.grey().showFullScreen();
+        }
+        arrange(program, args);
+    });
 }
