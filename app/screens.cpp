@@ -81,7 +81,10 @@ void Screens::showGrey() {
 
 void Screens::updateCaption() {
     const Screen* top = order_.empty() ? nullptr : loaded_.value(order_.back().text()).data();
-    grey_.setWindowTitle(top ? top->windowTitle() : QStringLiteral("Brambleton"));
+    // A blank caption (the title screen's) leaves the program's name alone in the title bar, with no
+    // separator before it.
+    const QString caption = top ? top->windowTitle() : QString();
+    grey_.setWindowTitle(caption.trimmed().isEmpty() ? QStringLiteral("Brambleton") : caption);
 }
 
 }  // namespace bt

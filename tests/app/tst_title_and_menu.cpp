@@ -27,7 +27,7 @@ class TestTitleAndMenu : public ProgramTest {
         QVERIFY(t_->start());
         QWidget* title = t_->screen(kTitle);
         QCOMPARE(t_->top(), kTitle);
-        QCOMPARE(grey().windowTitle(), QStringLiteral(" "));
+        QCOMPARE(grey().windowTitle(), QStringLiteral("Brambleton"));
         QCOMPARE(t_->text(kTitle, "Command1"), QStringLiteral("OK"));
         QCOMPARE(title->geometry().center(), grey().rect().center());
         // The backdrop shows around the title screen.
