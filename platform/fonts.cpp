@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QPainter>
+#include <cmath>
 
 #include "twips.h"
 
@@ -27,6 +29,28 @@ QFont screenFont(const QString& family, double points, bool bold) {
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
+}
+
+double boldOverstrike(const QFont& font) {
+    if (!font.bold() || font.family().compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) != 0) return 0;
+    const double size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 4 / 3;
+    return std::max(0.0, size / 16);
+}
+
+void drawOverstruck(QPainter& painter, const QFont& font, const std::function<void()>& draw) {
+    const double width = boldOverstrike(font);
+    if (width <= 0) {
+        draw();
+        return;
+    }
+    // One copy per pixel of the width or so, centred on where the text would be.
+    const int steps = std::max(1, int(std::ceil(width)));
+    for (int i = 0; i <= steps; ++i) {
+        painter.save();
+        painter.translate(-width / 2 + width * i / steps, 0);
+        draw();
+        painter.restore();
+    }
 }
 
 }  // namespace bt

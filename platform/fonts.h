@@ -5,6 +5,9 @@
 
 #include <QFont>
 #include <QString>
+#include <functional>
+
+class QPainter;
 
 namespace bt {
 
@@ -14,5 +17,13 @@ int registerFonts();
 // A font of the given family at a point size, set as a pixel size (points x 4 / 3) so that every display
 // and the offscreen test platform agree.
 QFont screenFont(const QString& family, double points, bool bold = false);
+
+// The packaged bold Tahoma has a bold face's widths but barely more weight than the regular face. Text in
+// it is drawn several times side by side across this width (a sixteenth of the font's size, in the
+// painter's units), so that it reads as bold at the same widths. 0 for every other font.
+double boldOverstrike(const QFont& font);
+// Runs draw once, or, for bold Tahoma, once for each copy of the overstruck text with the painter moved
+// across the width above.
+void drawOverstruck(QPainter& painter, const QFont& font, const std::function<void()>& draw);
 
 }  // namespace bt

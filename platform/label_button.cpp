@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "colours.h"
+#include "fonts.h"
 #include "twips.h"
 
 namespace bt {
@@ -59,7 +60,9 @@ void LabelButton::paintEvent(QPaintEvent*) {
     p.setFont(font());
     p.setPen(active_ ? text_ : colours::kInactive);
     const int across = shownPixels(2);
-    p.drawText(box.adjusted(across, line, -across, -line), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    drawOverstruck(p, font(), [&] {
+        p.drawText(box.adjusted(across, line, -across, -line), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    });
 }
 
 void LabelButton::mouseMoveEvent(QMouseEvent* event) {

@@ -1,9 +1,11 @@
 #include "large_indicators.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
+#include "fonts.h"
 #include "twips.h"
 
 namespace bt {
@@ -36,6 +38,14 @@ class ShownStyle final : public QProxyStyle {
             default:
                 return base;
         }
+    }
+
+    // Labels, option buttons and tick boxes draw their text here: bold Tahoma is overstruck.
+    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
+                      const QString& text, QPalette::ColorRole role) const override {
+        drawOverstruck(*painter, painter->font(), [&] {
+            QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+        });
     }
 
   private:

@@ -16,6 +16,8 @@
 #include <variant>
 #include <vector>
 
+#include "fonts.h"
+
 namespace bt {
 
 namespace wmf {
@@ -1575,12 +1577,14 @@ class Player {
         if (!(options & kEtoGlyphIndex)) {
             p_.setFont(f.font);
             p_.setPen(state_.textColour);
-            if (starts.empty()) {
-                p_.drawText(QPointF(left, baseline), text);
-            } else {
-                for (qsizetype i = 0; i < text.size(); ++i)
-                    p_.drawText(QPointF(left + starts[i], baseline), QString(text[i]));
-            }
+            drawOverstruck(p_, f.font, [&] {
+                if (starts.empty()) {
+                    p_.drawText(QPointF(left, baseline), text);
+                } else {
+                    for (qsizetype i = 0; i < text.size(); ++i)
+                        p_.drawText(QPointF(left + starts[i], baseline), QString(text[i]));
+                }
+            });
         }
         p_.restore();
 

@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -10,8 +12,10 @@
 #include "colours.h"
 #include "fonts.h"
 #include "label_button.h"
+#include "large_indicators.h"
 #include "picture_box.h"
 #include "qt_services.h"
+#include "twips.h"
 
 using namespace bt;
 using namespace Qt::StringLiterals;
@@ -47,6 +51,53 @@ class TestWidgets : public QObject {
         box.setPicture(ContentPaths(dir.path(), QString()), u"picture.jpg"_s);
         QCOMPARE(box.image().size(), size);
         QCOMPARE(box.grab().toImage().pixelColor(0, 0) == Qt::red, !size.isEmpty());
+    }
+
+    // On a large screen a picture comes from its high-resolution copy where there is one.
+    void picturesAtScale_data() {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<bool>("withCopy");
+        QTest::addColumn<QColor>("shown");
+        QTest::newRow("as designed") << 1.0 << true << QColor(Qt::red);
+        QTest::newRow("larger, from the copy") << 3.0 << true << QColor(Qt::blue);
+        QTest::newRow("larger, no copy: scaled") << 3.0 << false << QColor(Qt::red);
+    }
+    void picturesAtScale() {
+        QFETCH(double, scale);
+        QFETCH(bool, withCopy);
+        QFETCH(QColor, shown);
+        QTemporaryDir dir;
+        QVERIFY(QImage::fromData(kRedDot).scaled(2, 2).save(dir.filePath(u"picture.bmp"_s)));
+        QImage copy(6, 6, QImage::Format_RGB32);
+        copy.fill(Qt::blue);
+        QVERIFY(!withCopy ||
+                (QDir(dir.path()).mkdir(u"hd"_s) && copy.save(dir.filePath(u"hd/picture.png"_s))));
+        setDisplayScale(scale);
+        PictureBox box(u"Picture1"_s, nullptr);
+        box.setPicture(ContentPaths(dir.path(), QString()), u"picture.bmp"_s);
+        box.resize(box.shownSize());
+        const QImage drawn = box.grab().toImage();
+        setDisplayScale(1);
+        QCOMPARE(drawn.size(), QSize(2, 2) * scale);
+        QCOMPARE(drawn.pixelColor(drawn.width() - 1, drawn.height() - 1), shown);
+    }
+
+    // The packaged bold Tahoma is barely heavier than the regular face; drawn, bold must carry clearly more
+    // ink.
+    void boldReadsAsBold() {
+        registerFonts();
+        useShownStyle();
+        const auto ink = [](bool bold) {
+            QLabel label(u"Next Question"_s);
+            label.setFont(screenFont(u"Tahoma"_s, 36, bold));
+            label.setStyleSheet(u"background: white; color: black"_s);
+            const QImage image = label.grab().toImage();
+            int dark = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 128;
+            return dark;
+        };
+        QVERIFY2(ink(true) > ink(false) * 1.4, qPrintable(u"%1 / %2"_s.arg(ink(true)).arg(ink(false))));
     }
 
     void labelLitAndUnlit() {
