@@ -18,6 +18,11 @@ void PictureBox::setImage(const QImage& image) {
     update();
 }
 
+void PictureBox::setFitted(bool fitted) {
+    fitted_ = fitted;
+    update();
+}
+
 void PictureBox::setBackColour(const QColor& colour) {
     back_ = colour;
     update();
@@ -26,7 +31,12 @@ void PictureBox::setBackColour(const QColor& colour) {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (back_.isValid()) p.fillRect(rect(), back_);
-    picture_.draw(p, QPoint(0, 0), devicePixelRatioF());
+    QRect target(QPoint(0, 0), picture_.shownSize());
+    if (fitted_ && !rect().contains(target)) {
+        target.setSize(target.size().scaled(size(), Qt::KeepAspectRatio));
+        target.moveCenter(rect().center());
+    }
+    picture_.draw(p, target, devicePixelRatioF());
 }
 
 }  // namespace bt

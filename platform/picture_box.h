@@ -1,7 +1,8 @@
 #pragma once
 // A picture control: shows a picture at its own size (at the display scale, sharp from its high-resolution
 // copy where there is one) from the control's top-left corner, clipped to the control, over the control's
-// background colour (none when it has none).
+// background colour (none when it has none). A fitted picture control shows a picture larger than itself
+// whole, made smaller to fit and centred.
 
 #include <QColor>
 #include <QImage>
@@ -27,6 +28,8 @@ class PictureBox : public QWidget {
     QSize shownSize() const { return picture_.shownSize(); }
     bool hasPicture() const { return !picture_.isNull(); }
 
+    void setFitted(bool fitted);
+
     void setBackColour(const QColor& colour);
     QColor backColour() const { return back_; }
 
@@ -36,6 +39,7 @@ class PictureBox : public QWidget {
   private:
     ShownPicture picture_;
     QColor back_;
+    bool fitted_ = false;
 };
 
 }  // namespace bt

@@ -60,13 +60,13 @@ QSize ShownPicture::shownSize() const {
     return QSize(int(std::lround(image_.width() * scale)), int(std::lround(image_.height() * scale)));
 }
 
-void ShownPicture::draw(QPainter& painter, QPoint topLeft, qreal devicePixelRatio) {
+void ShownPicture::draw(QPainter& painter, const QRect& target, qreal devicePixelRatio) {
     if (image_.isNull()) return;
-    const QSize size = shownSize();
+    const QSize size = target.size();
     const QSize device(int(std::lround(size.width() * devicePixelRatio)),
                        int(std::lround(size.height() * devicePixelRatio)));
     if (device == image_.size()) {
-        painter.drawImage(QRect(topLeft, size), image_);
+        painter.drawImage(target, image_);
         return;
     }
     if (scaled_.size() != device) {
@@ -80,7 +80,7 @@ void ShownPicture::draw(QPainter& painter, QPoint topLeft, qreal devicePixelRati
         if (scaled_.size() != device)
             scaled_ = image_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    painter.drawImage(QRect(topLeft, size), scaled_);
+    painter.drawImage(target, scaled_);
 }
 
 }  // namespace bt

@@ -28,8 +28,8 @@ class ShownPicture {
     bool isNull() const { return image_.isNull(); }
     // The size it covers on screen at the display scale.
     QSize shownSize() const;
-    // Draws it with its top-left corner at a point, at the display scale, for a device of this pixel ratio.
-    void draw(QPainter& painter, QPoint topLeft, qreal devicePixelRatio);
+    // Draws it over a rectangle of the screen (usually its shown size), for a device of this pixel ratio.
+    void draw(QPainter& painter, const QRect& target, qreal devicePixelRatio);
 
   private:
     QImage image_;

@@ -59,6 +59,7 @@ multiple::multiple(Context& context, QuizSession session, QString smallPicture, 
                screenFont(QStringLiteral("Tahoma"), 36, true), colours::kYellow);
     picture1_ = new PictureBox(QStringLiteral("Picture1"), this);
     place(picture1_, kPicture1);
+    picture1_->setFitted(true);  // a teacher's worksheet shows the program's large swan
     label5_ = addCaption(this, QStringLiteral("Label5"), QString(), kLabel5, screenFont(times, 24), kGreen);
     label6_ =
         addCaption(this, QStringLiteral("Label6"), QString(), kLabel6, screenFont(times, 24), kLightBlue);

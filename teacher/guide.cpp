@@ -86,7 +86,7 @@ void guide::paintEvent(QPaintEvent* event) {
     Screen::paintEvent(event);
     if (windowPicture_.isNull()) return;
     QPainter p(this);
-    windowPicture_.draw(p, QPoint(0, 0), devicePixelRatioF());
+    windowPicture_.draw(p, QRect(QPoint(0, 0), windowPicture_.shownSize()), devicePixelRatioF());
 }
 
 void guide::showPage() {

@@ -100,6 +100,23 @@ class TestWidgets : public QObject {
         QVERIFY2(ink(true) > ink(false) * 1.4, qPrintable(u"%1 / %2"_s.arg(ink(true)).arg(ink(false))));
     }
 
+    // A fitted picture larger than its box shows whole, smaller and centred: left half red, right half blue.
+    void fittedPicture() {
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 20; x < 40; ++x) picture.setPixelColor(x, y, Qt::blue);
+        PictureBox box(u"Picture1"_s, nullptr);
+        box.setBackColour(Qt::white);
+        box.setFitted(true);
+        box.setImage(picture);
+        box.resize(10, 10);
+        const QImage drawn = box.grab().toImage();
+        QCOMPARE(drawn.pixelColor(1, 5), QColor(Qt::red));
+        QCOMPARE(drawn.pixelColor(8, 5), QColor(Qt::blue));
+        QCOMPARE(drawn.pixelColor(5, 1), QColor(Qt::white));
+    }
+
     void labelLitAndUnlit() {
         PictureBox screen(u"Picture1"_s, nullptr);
         screen.setBackColour(colours::kScreen);
