@@ -54,10 +54,8 @@ void DragLabel::paintEvent(QPaintEvent*) {
     p.setFont(font());
     const int across = shownPixels(2);
     const int down = shownPixels(1);
-    drawOverstruck(p, font(), [&] {
-        p.drawText(rect().adjusted(across, down, -across, -down),
+    drawScreenText(p, rect().adjusted(across, down, -across, -down),
                    Qt::AlignCenter | (wrap_ ? Qt::TextWordWrap : 0), text_);
-    });
 }
 
 void DragLabel::mouseMoveEvent(QMouseEvent* event) {

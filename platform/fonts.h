@@ -26,4 +26,9 @@ double boldOverstrike(const QFont& font);
 // across the width above.
 void drawOverstruck(QPainter& painter, const QFont& font, const std::function<void()>& draw);
 
+// Draws text as QPainter::drawText(rect, flags, text) does, in the painter's font and pen, bold Tahoma
+// overstruck. Text larger than the toolkit keeps in its glyph cache (64 pixels), which it would draw from
+// the glyphs' outlines on every frame, is drawn once into an image that is kept for the next frames.
+void drawScreenText(QPainter& painter, const QRect& rect, int flags, const QString& text);
+
 }  // namespace bt

@@ -60,9 +60,8 @@ void LabelButton::paintEvent(QPaintEvent*) {
     p.setFont(font());
     p.setPen(active_ ? text_ : colours::kInactive);
     const int across = shownPixels(2);
-    drawOverstruck(p, font(), [&] {
-        p.drawText(box.adjusted(across, line, -across, -line), Qt::AlignCenter | Qt::TextWordWrap, caption_);
-    });
+    drawScreenText(p, box.adjusted(across, line, -across, -line), Qt::AlignCenter | Qt::TextWordWrap,
+                   caption_);
 }
 
 void LabelButton::mouseMoveEvent(QMouseEvent* event) {

@@ -43,9 +43,12 @@ class ShownStyle final : public QProxyStyle {
     // Labels, option buttons and tick boxes draw their text here: bold Tahoma is overstruck.
     void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
                       const QString& text, QPalette::ColorRole role) const override {
-        drawOverstruck(*painter, painter->font(), [&] {
-            QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
-        });
+        // As the toolkit does, but for disabled text, which this look draws in the palette's own colour.
+        Q_UNUSED(enabled);
+        const QPen pen = painter->pen();
+        if (role != QPalette::NoRole) painter->setPen(QPen(palette.brush(role), pen.widthF()));
+        drawScreenText(*painter, rect, flags, text);
+        painter->setPen(pen);
     }
 
   private:

@@ -15,10 +15,12 @@ class PageCanvas : public QWidget {
     explicit PageCanvas(QWidget* parent) : QWidget(parent) {}
     void setPage(const Metafile* page) {
         page_ = page;
+        drawn_ = QImage();
         layOut();
     }
     void layOut() {
         resize(page_ ? page_->size() * displayScale() : QSize(0, 0));
+        drawn_ = QImage();
         update();
     }
 
@@ -26,13 +28,28 @@ class PageCanvas : public QWidget {
     void paintEvent(QPaintEvent*) override {
         if (!page_) return;
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing, displayScale() != 1.0);
-        p.scale(displayScale(), displayScale());
-        page_->draw(p);
+        if (displayScale() == 1.0) {
+            page_->draw(p);
+            return;
+        }
+        // Larger, the page is drawn from the metafile once, at the size shown, and kept: its text would
+        // otherwise be drawn from the glyphs' outlines on every frame.
+        const qreal ratio = devicePixelRatioF();
+        if (drawn_.size() != size() * ratio) {
+            drawn_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            drawn_.setDevicePixelRatio(ratio);
+            drawn_.fill(Qt::transparent);
+            QPainter d(&drawn_);
+            d.setRenderHint(QPainter::Antialiasing);
+            d.scale(displayScale(), displayScale());
+            page_->draw(d);
+        }
+        p.drawImage(QPoint(0, 0), drawn_);
     }
 
   private:
     const Metafile* page_ = nullptr;
+    QImage drawn_;
 };
 
 }  // namespace

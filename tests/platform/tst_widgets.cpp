@@ -117,6 +117,25 @@ class TestWidgets : public QObject {
         QCOMPARE(drawn.pixelColor(5, 1), QColor(Qt::white));
     }
 
+    // Text too large for the toolkit's glyph cache is drawn once and kept: a change of colour still shows.
+    void largeTextKeptAndRedrawn() {
+        LabelButton label(u"Label3"_s, 0, u"Go"_s, nullptr);
+        label.setFont(screenFont(u"Tahoma"_s, 63, true));
+        label.resize(200, 120);
+        const auto shows = [&](QColor colour) {
+            const QImage image = label.grab().toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y) == colour) return true;
+            return false;
+        };
+        for (bool active : {true, false, true}) {
+            label.setActive(active);
+            QCOMPARE(shows(colours::kYellow), active);
+            QCOMPARE(shows(colours::kInactive), !active);
+        }
+    }
+
     void labelLitAndUnlit() {
         PictureBox screen(u"Picture1"_s, nullptr);
         screen.setBackColour(colours::kScreen);
