@@ -3,6 +3,7 @@
 #include <QCache>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -30,6 +31,22 @@ QFont screenFont(const QString& family, double points, bool bold) {
     font.setPixelSize(pointsToPixels(points));
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QFont shownFont(const QFont& design) {
+    const double scale = displayScale();
+    if (scale == 1.0 || design.pixelSize() <= 0) return design;
+    QFont font = design;
+    double pixels = design.pixelSize();
+    if (font.family().compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0) {
+        // Tahoma at the size that sets text as wide as the bitmap face does at its design size.
+        const QString sample = QStringLiteral("OK Exit Cancel abcdefghijklmnopqrstuvwxyz");
+        font.setFamily(QStringLiteral("Tahoma"));
+        pixels *=
+            QFontMetricsF(design).horizontalAdvance(sample) / QFontMetricsF(font).horizontalAdvance(sample);
+    }
+    font.setPixelSize(std::max(1, int(std::floor(pixels * scale + 1e-6))));
     return font;
 }
 

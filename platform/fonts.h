@@ -18,6 +18,11 @@ int registerFonts();
 // and the offscreen test platform agree.
 QFont screenFont(const QString& family, double points, bool bold = false);
 
+// A font set at a design pixel size, as shown at the display scale: its size scaled, rounded down so that
+// text never outgrows the box it was laid out in. MS Sans Serif, a bitmap face with only its design sizes,
+// is drawn in Tahoma, its scalable successor, when larger.
+QFont shownFont(const QFont& design);
+
 // The packaged bold Tahoma has a bold face's widths but barely more weight than the regular face. Text in
 // it is drawn several times side by side across this width (a sixteenth of the font's size, in the
 // painter's units), so that it reads as bold at the same widths. 0 for every other font.

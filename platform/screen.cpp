@@ -49,12 +49,8 @@ namespace {
 
 const char* const kBox = "twipsBox";
 const char* const kSize = "twipsSize";
-const char* const kFontPixels = "designFontPixels";
+const char* const kFont = "designFont";
 const char* const kLineWidth = "designLineWidth";
-
-int shownFontPixels(int designPixels) {
-    return std::max(1, int(std::lround(designPixels * displayScale())));
-}
 
 void applyShown(QWidget* w) {
     const QVariant box = w->property(kBox);
@@ -64,12 +60,8 @@ void applyShown(QWidget* w) {
     }
     const QVariant size = w->property(kSize);
     if (size.isValid()) w->setFixedSize(shown(size.toSize().width()), shown(size.toSize().height()));
-    const QVariant pixels = w->property(kFontPixels);
-    if (pixels.isValid()) {
-        QFont font = w->font();
-        font.setPixelSize(shownFontPixels(pixels.toInt()));
-        w->setFont(font);
-    }
+    const QVariant font = w->property(kFont);
+    if (font.isValid()) w->setFont(shownFont(font.value<QFont>()));
     const QVariant line = w->property(kLineWidth);
     if (line.isValid())
         if (auto* frame = qobject_cast<QFrame*>(w)) frame->setLineWidth(shownPixels(line.toInt()));
@@ -92,10 +84,8 @@ void setShownFont(QWidget* widget, const QFont& font) {
         widget->setFont(font);
         return;
     }
-    widget->setProperty(kFontPixels, font.pixelSize());
-    QFont scaled = font;
-    scaled.setPixelSize(shownFontPixels(font.pixelSize()));
-    widget->setFont(scaled);
+    widget->setProperty(kFont, font);
+    widget->setFont(shownFont(font));
 }
 
 void setShownLineWidth(QFrame* frame, int designPixels) {

@@ -67,7 +67,7 @@ class TestDisplay : public ProgramTest {
             const QPointF corner = seen.box.topLeft() - it->box.topLeft();
             const QSizeF size = seen.box.size() - it->box.size();
             QVERIFY2(qAbs(corner.x()) <= 1 && qAbs(corner.y()) <= 1 && qAbs(size.width()) <= 1 &&
-                         qAbs(size.height()) <= 1 && qAbs(seen.font - it->font) <= 0.5,
+                         qAbs(size.height()) <= 1 && qAbs(seen.font - it->font) < 1,
                      qPrintable(size_ + u' ' + name + u' ' + it.key() +
                                 u" is missing, misplaced or not to scale"_s));
         }

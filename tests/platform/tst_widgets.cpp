@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -170,7 +171,15 @@ class TestWidgets : public QObject {
     void fonts() {
         QFETCH(QString, family);
         QFETCH(QString, resolved);
-        QCOMPARE(QFontInfo(screenFont(family, 14.25, true)).family(), resolved);
+        const QFont font = screenFont(family, 14.25, true);
+        QCOMPARE(QFontInfo(font).family(), resolved);
+        // Three times larger on screen, the text is about three times as wide (never wider: it must fit).
+        setDisplayScale(3);
+        const QFont large = shownFont(font);
+        setDisplayScale(1);
+        const double grown = QFontMetricsF(large).horizontalAdvance(u"Next Question"_s) /
+                             QFontMetricsF(font).horizontalAdvance(u"Next Question"_s);
+        QVERIFY2(grown > 2.7 && grown < 3.03, qPrintable(QString::number(grown)));
     }
 };
 
