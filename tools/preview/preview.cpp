@@ -1,6 +1,6 @@
 // Opens the program at a given screen, for looking at it (screenshots under Xvfb). It gets there the way a
 // pupil would, by pressing the screens' own buttons:
-//   brambleton_preview menu
+//   brambleton_preview title | menu
 //   brambleton_preview quiz [question]          the "Parts of a Plant" quiz at a question (1 to 10)
 //   brambleton_preview results <right>          that quiz played with that many right answers
 //   brambleton_preview wrong <right>            the same, with the wrong answers shown
@@ -57,8 +57,9 @@ void play(Brambleton& program, int right) {
 
 void arrange(Brambleton& program, const QStringList& args) {
     Context& c = program.context();
-    press(program, screen::kTitle, "Command1");
     const QString what = args.value(1, QStringLiteral("menu"));
+    if (what == QLatin1String("title")) return;
+    press(program, screen::kTitle, "Command1");
     const int n = args.value(2).toInt();
     const Topic& plants = topics()[0];
     if (what == QLatin1String("wizard")) {
