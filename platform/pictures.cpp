@@ -45,13 +45,15 @@ QString hdFileOf(const ContentPaths& paths, const QString& relativePath) {
 
 void ShownPicture::load(const ContentPaths& paths, const QString& relativePath) {
     image_ = relativePath.isEmpty() ? QImage() : loadPicture(paths, relativePath);
-    hdFile_ = image_.isNull() ? QString() : hdFileOf(paths, relativePath);
+    // The copy is looked for only when the picture is first shown larger.
+    paths_ = paths;
+    source_ = image_.isNull() ? QString() : relativePath;
     scaled_ = QImage();
 }
 
 void ShownPicture::setImage(const QImage& image) {
     image_ = image;
-    hdFile_.clear();
+    source_.clear();
     scaled_ = QImage();
 }
 
@@ -71,8 +73,9 @@ void ShownPicture::draw(QPainter& painter, const QRect& target, qreal devicePixe
     }
     if (scaled_.size() != device) {
         scaled_ = QImage();
-        if (!hdFile_.isEmpty()) {
-            QImageReader reader(hdFile_);
+        const QString copy = source_.isEmpty() ? QString() : hdFileOf(paths_, source_);
+        if (!copy.isEmpty()) {
+            QImageReader reader(copy);
             reader.setAllocationLimit(256);
             reader.setScaledSize(device);
             scaled_ = reader.read();

@@ -6,11 +6,11 @@
 #include <QRect>
 #include <QString>
 
+#include "content_paths.h"
+
 class QPainter;
 
 namespace bt {
-
-class ContentPaths;
 
 QImage loadPicture(const ContentPaths& paths, const QString& relativePath);
 
@@ -33,7 +33,8 @@ class ShownPicture {
 
   private:
     QImage image_;
-    QString hdFile_;
+    ContentPaths paths_;
+    QString source_;  // the relative path it was loaded from; empty for an image set directly
     QImage scaled_;
 };
 
