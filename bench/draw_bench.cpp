@@ -22,6 +22,7 @@
 #include "label_button.h"
 #include "printer.h"
 #include "screens.h"
+#include "text_file.h"
 #include "worksheet_files.h"
 
 namespace {
@@ -90,6 +91,10 @@ int main(int argc, char* argv[]) {
         Brambleton program(
             ContentPaths::withUserWorksheets(content.root(), worksheets.path()), sound, dialogs,
             [] { return std::make_unique<RecordingPrinter>(); }, [] {});
+        // A register of one worksheet, whatever the build folder's holds.
+        RecordWriter empty;
+        empty.writeNumber(0);
+        empty.commit(registerPath(program.context().paths));
         trackworksheets(registerPath(program.context().paths), QStringLiteral("Parts of a Plant"),
                         program.context().shared);
         // Shown but never put on a display: drawn only here, so that the first frame is the first.
