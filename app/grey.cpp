@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "colours.h"
+#include "label_button.h"
 #include "large_indicators.h"
 #include "screen.h"
 #include "twips.h"
@@ -15,6 +16,7 @@ namespace bt {
 Grey::Grey(QWidget* parent) : QWidget(parent), curtain_(new QWidget(this)) {
     setDisplayScale(1);
     useShownStyle();
+    installAccessibility();
     setObjectName(QStringLiteral("Grey"));
     setWindowTitle(QStringLiteral("Brambleton"));
     setBackground(this, colours::kGrey);

@@ -87,7 +87,6 @@ QRadioButton* soundOption(QWidget* parent, const char* name, const QString& text
         makeControl<QRadioButton>(parent, QString::fromLatin1(name), box,
                                   screenFont(QStringLiteral("Tahoma"), 9.75, true), colours::kYellow);
     option->setText(text);
-    option->setFocusPolicy(Qt::NoFocus);
     return option;
 }
 

@@ -88,6 +88,7 @@ wizard::wizard(Context& context, QWidget* parent, const Worksheet* editing)
                screenFont(tahoma, 9.75, true), colours::kYellow, Qt::AlignRight | Qt::AlignVCenter);
     text1_ = textBox(this, QStringLiteral("Text1"), 0, kText1, 12, kTitleLength);
     text1_->installEventFilter(this);
+    text1_->setAccessibleName(QStringLiteral("Worksheet Title"));
 
     static const char* const kLetters[] = {"A.", "B.", "C.", "D."};
     for (int q = 0; q < kQuestions; ++q) {
@@ -95,6 +96,7 @@ wizard::wizard(Context& context, QWidget* parent, const Worksheet* editing)
                    QStringLiteral("Question") + QLatin1Char(' ') + QString::number(q + 1), questionLabel(q),
                    screenFont(tahoma, 9.75, true), colours::kYellow, Qt::AlignLeft | Qt::AlignTop);
         text2_[q] = textBox(this, QStringLiteral("Text2"), q, questionBoxAt(q), 12, kQuestionLength);
+        text2_[q]->setAccessibleName(QStringLiteral("Question %1").arg(q + 1));
         text2_[q]->installEventFilter(this);
         for (int j = 0; j < 4; ++j) {
             const int i = 4 * q + j;
@@ -106,6 +108,8 @@ wizard::wizard(Context& context, QWidget* parent, const Worksheet* editing)
                 QStringLiteral("Question %1 answer %2 is correct").arg(q + 1).arg(QChar(u'A' + j)));
             check1_[i] = tick;
             text3_[i] = textBox(this, QStringLiteral("Text3"), i, answerBoxAt(q, j), 9.75, kAnswerLength);
+            text3_[i]->setAccessibleName(
+                QStringLiteral("Question %1 answer %2").arg(q + 1).arg(QChar(u'A' + j)));
             text3_[i]->installEventFilter(this);
         }
     }
@@ -157,6 +161,18 @@ WizardContent wizard::content() const {
         c.ticks[i] = check1_[i]->isChecked();
     }
     return c;
+}
+
+QList<QWidget*> wizard::tabOrder() const {
+    QList<QWidget*> order{text1_};
+    for (int q = 0; q < kQuestions; ++q) {
+        order.append(text2_[q]);
+        for (int j = 0; j < 4; ++j) order.append(text3_[4 * q + j]);
+    }
+    for (QCheckBox* tick : check1_) order.append(tick);
+    for (QWidget* w : Screen::tabOrder())
+        if (!order.contains(w)) order.append(w);
+    return order;
 }
 
 bool wizard::eventFilter(QObject* watched, QEvent* event) {

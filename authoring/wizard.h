@@ -21,6 +21,8 @@ class wizard : public Screen {
     // With a worksheet, the boxes start filled with it.
     wizard(Context& context, QWidget* parent, const Worksheet* editing = nullptr);
     void load() override;
+    // The boxes in keyboard order (a question, then its four answers), then the ticks, then the buttons.
+    QList<QWidget*> tabOrder() const override;
 
     // What the boxes hold.
     WizardContent content() const;

@@ -1,5 +1,8 @@
 #include "label_button.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,6 +19,11 @@ LabelButton::LabelButton(const QString& name, int index, const QString& caption,
     setAccessibleName(caption);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void LabelButton::press() {
+    if (active_) Q_EMIT clicked(index_);
 }
 
 void LabelButton::setCaption(const QString& caption) {
@@ -33,6 +41,8 @@ void LabelButton::setLit(bool lit) {
 void LabelButton::setActive(bool active) {
     active_ = active;
     setAttribute(Qt::WA_TransparentForMouseEvents, !active);
+    setFocusPolicy(active ? Qt::StrongFocus : Qt::NoFocus);
+    if (!active && hasFocus()) focusNextChild();
     setCursor(active ? Qt::PointingHandCursor : Qt::ArrowCursor);
     update();
 }
@@ -50,13 +60,20 @@ void LabelButton::setTextColour(const QColor& colour) {
 void LabelButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect box = rect();
-    if (lit_) p.fillRect(box, back_);
+    const bool focused = hasFocus();
+    if (lit_ || focused) p.fillRect(box, back_);
     // A black border one design pixel wide, and the text inside a margin, both at the display scale.
     const int line = shownPixels(1);
     p.fillRect(box.x(), box.y(), box.width(), line, Qt::black);
     p.fillRect(box.x(), box.bottom() - line + 1, box.width(), line, Qt::black);
     p.fillRect(box.x(), box.y(), line, box.height(), Qt::black);
     p.fillRect(box.right() - line + 1, box.y(), line, box.height(), Qt::black);
+    if (focused) {  // the focus ring: two design pixels in the text's colour, inside the border
+        const int ring = shownPixels(2);
+        const QRect r = box.adjusted(line + ring / 2, line + ring / 2, -line - ring / 2, -line - ring / 2);
+        p.setPen(QPen(text_, ring));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
     p.setFont(font());
     p.setPen(active_ ? text_ : colours::kInactive);
     const int across = shownPixels(2);
@@ -81,6 +98,66 @@ void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
     if (active_ && wasPressed && event->button() == Qt::LeftButton &&
         rect().contains(event->position().toPoint()))
         Q_EMIT clicked(index_);
+}
+
+void LabelButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            event->accept();
+            press();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void LabelButton::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void LabelButton::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+namespace {
+
+class AccessibleLabelButton final : public QAccessibleWidget {
+  public:
+    explicit AccessibleLabelButton(LabelButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    LabelButton* button() const { return static_cast<LabelButton*>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? button()->caption() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.disabled = !button()->isActive();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) button()->press();
+    }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
+    if (className == QLatin1String("bt::LabelButton"))
+        if (auto* button = qobject_cast<LabelButton*>(object)) return new AccessibleLabelButton(button);
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 }  // namespace bt

@@ -5,6 +5,10 @@
 //
 // An inactive label is drawn greyed and never fires; the pointer passes through it to the screen beneath,
 // so hovering it counts as hovering the screen's background (and so never lights it).
+//
+// By keyboard an active label takes the focus (Tab); Enter or Space presses it. While it has the focus it
+// is drawn lit, with a ring inside its border. For screen readers it is a button named by its caption,
+// whose press action presses it (installAccessibility() makes that so).
 
 #include <QColor>
 #include <QFont>
@@ -32,8 +36,11 @@ class LabelButton : public QWidget {
     void setBackColour(const QColor& colour);
     void setTextColour(const QColor& colour);
 
+    // Presses it as a click does, if it is active.
+    void press();
+
   Q_SIGNALS:
-    // The left button was pressed and released over the label.
+    // The left button was pressed and released over the label, or it was pressed by keyboard.
     void clicked(int index);
     // The pointer moved over the label.
     void hovered(int index);
@@ -43,6 +50,9 @@ class LabelButton : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     int index_;
@@ -53,5 +63,8 @@ class LabelButton : public QWidget {
     bool active_ = true;
     bool pressed_ = false;
 };
+
+// Lets screen readers see label-buttons as buttons. Called once, after the application object is made.
+void installAccessibility();
 
 }  // namespace bt

@@ -1,5 +1,6 @@
 #include "screen.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <algorithm>
@@ -38,6 +39,41 @@ void Screen::setHoverRules(bool lightOnHover, bool unlightOnBackground) {
 
 void Screen::unlightButtons() {
     for (LabelButton* button : buttons_) button->setLit(false);
+}
+
+QList<QWidget*> Screen::tabOrder() const {
+    QList<QWidget*> order;
+    for (QWidget* w : findChildren<QWidget*>())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) && w->isEnabled()) order.append(w);
+    // Rows of 240 twips (about a line of small text): controls whose tops lie in one are on one row.
+    const int row = shown(240);
+    const auto key = [this, row](QWidget* w) {
+        const QPoint at = w->mapTo(this, QPoint(0, 0));
+        return std::pair(at.y() / row, at.x());
+    };
+    std::stable_sort(order.begin(), order.end(), [&key](QWidget* a, QWidget* b) { return key(a) < key(b); });
+    return order;
+}
+
+bool Screen::focusNextPrevChild(bool next) {
+    const QList<QWidget*> order = tabOrder();
+    if (order.isEmpty()) return true;
+    const qsizetype at = order.indexOf(focusWidget());
+    const qsizetype n = order.size();
+    const qsizetype to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
+    order[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void Screen::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        for (LabelButton* button : buttons_)
+            if (button->caption() == QLatin1String("Exit") && button->isVisible() && button->isActive()) {
+                button->press();
+                return;
+            }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Screen::mouseMoveEvent(QMouseEvent* event) {

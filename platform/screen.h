@@ -25,6 +25,10 @@ class Screen : public QWidget {
     // places itself (a picture at its own size, a label where it was dragged).
     virtual void layOut() {}
 
+    // The controls that Tab visits, in order: every shown control that takes the focus, in reading order
+    // (by rows, each left to right). Tab and Shift+Tab go round them and never leave the screen.
+    virtual QList<QWidget*> tabOrder() const;
+
   protected:
     // Adds a label-button in bold Tahoma (15.75 pt unless given) that follows the screen's hover rules.
     LabelButton* addButton(const QString& name, int index, const QString& caption, const TwipsBox& box,
@@ -35,6 +39,9 @@ class Screen : public QWidget {
     void unlightButtons();
 
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Escape presses the screen's "Exit" button, where it has one that is shown and active.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     QList<LabelButton*> buttons_;

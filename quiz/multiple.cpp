@@ -1,5 +1,7 @@
 #include "multiple.h"
 
+#include <QKeyEvent>
+
 #include "colours.h"
 #include "context.h"
 #include "fonts.h"
@@ -101,6 +103,19 @@ void multiple::load() {
     for (int i = 1; i <= 4; ++i) setBackground(option1_[i], colours::kScreen);
     label6_->setText(session_.worksheet().title);
     showquest();
+}
+
+void multiple::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const int answer = key >= Qt::Key_1 && key <= Qt::Key_4   ? key - Qt::Key_1 + 1
+                       : key >= Qt::Key_A && key <= Qt::Key_D ? key - Qt::Key_A + 1
+                                                              : 0;
+    if (answer && event->modifiers() == Qt::NoModifier) {
+        option1_[answer]->setFocus(Qt::ShortcutFocusReason);
+        option1_[answer]->click();
+        return;
+    }
+    Screen::keyPressEvent(event);
 }
 
 void multiple::showquest() {

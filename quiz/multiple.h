@@ -24,6 +24,10 @@ class multiple : public Screen {
     multiple(Context& context, QuizSession session, QString smallPicture, QWidget* parent);
     void load() override;
 
+  protected:
+    // The keys 1 to 4, or A to D, choose an answer.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void showquest();
     void Label3_Click(int index);

@@ -60,6 +60,7 @@ Welldone::Welldone(Context& context, ActivityResult result, QWidget* parent)
                          kLabel6, screenFont(times, 24), colours::kYellow);
     text1_ = makeControl<QLineEdit>(this, QStringLiteral("Text1"), kText1, screenFont(times, 24));
     text1_->setMaxLength(kNameLength);
+    text1_->setAccessibleName(QStringLiteral("Your name"));
     text1_->hide();
     label2_ = addCaption(this, QStringLiteral("Label2"),
                          QStringLiteral("Enter your name in the box above before printing your certificate"),
@@ -70,6 +71,8 @@ Welldone::Welldone(Context& context, ActivityResult result, QWidget* parent)
         addButton(QStringLiteral("Label3"), kAction, QStringLiteral("Check Wrong Answers"), kReview);
     label3_[kAction]->hide();
     label3_[kExitButton] = addButton(QStringLiteral("Label3"), kExitButton, QStringLiteral("Exit"), kExit);
+    // Enter in the name box does what the button beside it does.
+    connect(text1_, &QLineEdit::returnPressed, label3_[kAction], &LabelButton::press);
     for (LabelButton* b : label3_) {
         b->setLit(false);  // drawn as plain text and border until the start-up chain lights them
         connect(b, &LabelButton::clicked, this, &Welldone::Label3_Click);

@@ -1,6 +1,8 @@
 // Every kind of screen on windows of three sizes, driven only by the pointer (a finger on the largest) at
 // places taken from the 800 x 600 layout: if a control is not where the scaled layout says, the walk goes
 // wrong.
+#include <QAccessible>
+#include <QApplication>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTest>
@@ -73,6 +75,43 @@ class TestDisplay : public ProgramTest {
                          qAbs(size.height()) <= 1 && qAbs(seen.font - it->font) < 1,
                      qPrintable(size_ + u' ' + name + u' ' + it.key() +
                                 u" is missing, misplaced or not to scale"_s));
+        }
+        if (scale_ == 1) reachable(screen);
+    }
+
+    // Tab goes round every control a pupil can use, and never leaves the screen; each is, for a screen
+    // reader, a named button, option button, tick box or box.
+    void reachable(QWidget* screen) {
+        QList<QWidget*> controls;
+        for (QWidget* c : screen->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<LabelButton*>(c);
+            if (c->isVisibleTo(screen) &&
+                (label ? label->isActive() : c->inherits("QAbstractButton") || c->inherits("QLineEdit")))
+                controls << c;
+        }
+        QSet<QWidget*> reached;
+        for (int i = 0; i <= controls.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY2(screen->isAncestorOf(QApplication::focusWidget()), qPrintable(screen->objectName()));
+            reached << QApplication::focusWidget();
+        }
+        for (QWidget* c : controls) {
+            const QString what =
+                screen->objectName() + u' ' + c->objectName() + u'/' + c->property("index").toString();
+            // Option buttons are one stop for Tab, as the toolkit has it; the arrow keys move among them.
+            const bool option = c->inherits("QRadioButton");
+            QVERIFY2(reached.contains(c) || (option && std::any_of(reached.begin(), reached.end(),
+                                                                   [c](QWidget* r) {
+                                                                       return r->inherits("QRadioButton") &&
+                                                                              r->parent() == c->parent();
+                                                                   })),
+                     qPrintable(what + u" is not reached by Tab"_s));
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(what + u" has no name"_s));
+            QVERIFY2(QSet<QAccessible::Role>({QAccessible::Button, QAccessible::RadioButton,
+                                              QAccessible::CheckBox, QAccessible::EditableText})
+                         .contains(a->role()),
+                     qPrintable(what + u" has no role"_s));
         }
     }
 
