@@ -1,8 +1,10 @@
 #include "board_screen.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "colours.h"
 #include "context.h"
@@ -45,11 +47,23 @@ DragLabel::DragLabel(int index, const QString& text, bool wrap, QWidget* parent)
     setAccessibleName(text);
     setAttribute(Qt::WA_OpaquePaintEvent);  // it paints every pixel: nothing beneath needs drawing first
     setCursor(Qt::OpenHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void DragLabel::keyPressEvent(QKeyEvent* event) {
+    event->ignore();
+    Q_EMIT keyed(index_, event);
+    if (!event->isAccepted()) QWidget::keyPressEvent(event);
 }
 
 void DragLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
+    if (hasFocus()) {  // the focus ring: two design pixels of yellow just inside the edge
+        const int ring = shownPixels(2);
+        p.setPen(QPen(colours::kYellow, ring));
+        p.drawRect(rect().adjusted(ring / 2, ring / 2, -(ring + 1) / 2, -(ring + 1) / 2));
+    }
     p.setPen(colours::kYellow);
     p.setFont(font());
     const int across = shownPixels(2);
@@ -93,6 +107,11 @@ BoardScreen::BoardScreen(Context& context, ScreenName name, const BoardLayout& l
         const BoardBox& h = board_.home(i);
         outline(this, QStringLiteral("Label4"), i, {int(h.left), int(h.top), int(h.width), int(h.height)});
     }
+    for (int i = 0; i < board_.size(); ++i) boxOrder_.push_back(i);
+    std::stable_sort(boxOrder_.begin(), boxOrder_.end(), [this](int a, int b) {
+        const BoardBox &p = board_.target(a), &q = board_.target(b);
+        return p.top != q.top ? p.top < q.top : p.left < q.left;
+    });
     // The labels lie above the pictures and boxes.
     for (int i = 0; i < board_.size(); ++i) {
         auto* label = new DragLabel(i, QString::fromLatin1(layout.items[i].answer), layout.wrap, this);
@@ -100,6 +119,7 @@ BoardScreen::BoardScreen(Context& context, ScreenName name, const BoardLayout& l
         setTwipsSize(label, layout.labelWidth, layout.labelHeight);
         connect(label, &DragLabel::dragged, this, &BoardScreen::Label2_MouseMove);
         connect(label, &DragLabel::released, this, &BoardScreen::Label2_MouseUp);
+        connect(label, &DragLabel::keyed, this, &BoardScreen::Label2_Key);
         labels_.push_back(label);
         moveLabel(i);
     }
@@ -141,12 +161,51 @@ void BoardScreen::Label2_MouseUp(int k) {
     if (board_.complete()) buttons_[kCheckScoreIndex]->show();
 }
 
+void BoardScreen::Label2_Key(int k, QKeyEvent* event) {
+    const int key = event->key();
+    const bool carrying = carried_ == k;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        event->accept();
+        if (!carrying) {  // picked up, from wherever it lies
+            if (carried_ >= 0) Label2_MouseUp(carried_);
+            carried_ = k;
+            carriedTo_ = -1;
+            pickedUp_ = board_.label(k);
+            labels_[k]->raise();
+            return;
+        }
+        carried_ = -1;
+        Label2_MouseUp(k);  // put down: the drop test, as when the pointer lets go
+        return;
+    }
+    if (!carrying) return;
+    const int n = board_.size();
+    if (key == Qt::Key_Right || key == Qt::Key_Down)
+        carriedTo_ = (carriedTo_ + 1) % n;
+    else if (key == Qt::Key_Left || key == Qt::Key_Up)
+        carriedTo_ = carriedTo_ <= 0 ? n - 1 : carriedTo_ - 1;
+    else if (key == Qt::Key_Escape)
+        carriedTo_ = -2;
+    else
+        return;
+    event->accept();
+    if (carriedTo_ == -2) {  // put back where it was picked up
+        carried_ = -1;
+        board_.place(k, pickedUp_);
+    } else {
+        const BoardBox& box = board_.target(boxOrder_[carriedTo_]);
+        board_.place(k, {box.left, box.top});
+    }
+    moveLabel(k);
+}
+
 void BoardScreen::Label3_Click(int index) {
     switch (index) {
         case kExitIndex:
             context_.screens->unload(name_);
             break;
         case kStartAgainIndex:
+            carried_ = -1;
             board_.startAgain();
             for (int i = 0; i < board_.size(); ++i) moveLabel(i);
             buttons_[kCheckScoreIndex]->hide();

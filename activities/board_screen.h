@@ -17,8 +17,13 @@ namespace bt {
 
 struct Context;
 
-// A draggable name label: yellow bold text on black, bordered. It reports the pointer's moves and the
-// release of any button pressed on it; the screen moves it.
+// A draggable name label: yellow bold text on black. It reports the pointer's moves and the release of any
+// button pressed on it, and the keys pressed while it has the focus; the screen moves it. While it has the
+// focus it shows a ring in its text's colour.
+//
+// By keyboard: Tab to a label, Enter (or Space) picks it up, the arrow keys carry it from box to box (Right
+// and Down to the next target box in reading order, Left and Up to the one before), Enter puts it down,
+// marked by the same rule as a drop by the pointer; Escape puts it back where it was picked up.
 class DragLabel : public QWidget {
     Q_OBJECT
   public:
@@ -29,11 +34,14 @@ class DragLabel : public QWidget {
     // The pointer moved over the label with exactly these buttons held; at is inside the label, in pixels.
     void dragged(int index, Qt::MouseButtons buttons, QPointF at);
     void released(int index);
+    // A key was pressed while the label had the focus; accept it to keep it from the screen.
+    void keyed(int index, QKeyEvent* event);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     int index_;
@@ -57,6 +65,7 @@ class BoardScreen : public Screen {
     void Label2_MouseUp(int k);
     void Label3_Click(int index);
     void moveLabel(int k);
+    void Label2_Key(int k, QKeyEvent* event);
 
     Context& context_;
     const ScreenName name_;
@@ -64,6 +73,10 @@ class BoardScreen : public Screen {
     Board board_;
     std::vector<DragLabel*> labels_;
     std::vector<LabelButton*> buttons_;
+    int carried_ = -1;    // the label picked up by keyboard, or -1
+    int carriedTo_ = -1;  // its place in boxOrder_ of the target box it is over, or -1 where it was picked up
+    std::vector<int> boxOrder_;  // the target boxes in reading order, as the arrow keys visit them
+    BoardPoint pickedUp_;        // where it was picked up
 };
 
 }  // namespace bt

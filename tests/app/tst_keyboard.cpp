@@ -51,6 +51,37 @@ class TestKeyboard : public ProgramTest {
         QCOMPARE(t_->top(), kMenu);
     }
 
+    // Each label picked up, carried box by box to its own and put down: full marks, as by the pointer.
+    void aLabellingBoardByKeyboard() {
+        QVERIFY(t_->startAtMenu() && t_->click(kMenu, "Label2", 1) && t_->click(u"parts"_s, "Label3", 1));
+        const QString board = u"partslab"_s;
+        QWidget* label0 = t_->find(board, "Label2", 0);
+        const QPoint home = label0->pos();
+        QVERIFY(tabTo(label0));
+        key(Qt::Key_Return);
+        key(Qt::Key_Right);
+        QCOMPARE(label0->pos(), QPoint(48, 216));  // carried onto the first box in reading order, the apple's
+        key(Qt::Key_Escape);                       // put back, and the board stays
+        QCOMPARE(label0->pos(), home);
+        QCOMPARE(t_->top(), board);
+        t_->sound.played.clear();
+        for (int k = 0; k < 7; ++k) {
+            QVERIFY(tabTo(t_->find(board, "Label2", k)));
+            key(Qt::Key_Space);
+            QWidget* label = t_->find(board, "Label2", k);
+            QWidget* own = t_->find(board, "Label1", k);
+            key(Qt::Key_Left);  // round to the last box, then on box by box to its own
+            for (int step = 0; step < 7 && label->pos() != own->pos(); ++step) key(Qt::Key_Right);
+            key(Qt::Key_Return);
+            QCOMPARE(label->pos(), own->pos());
+        }
+        QCOMPARE(t_->sound.played, QStringList(7, u"wav\\thud3.wav"_s));
+        QVERIFY(tabTo(t_->find(board, "Label3", 2)));  // Check Score
+        key(Qt::Key_Return);
+        QCOMPARE(t_->top(), kResults);
+        QTRY_VERIFY(t_->text(kResults, "Label1").contains(u"7 out of 7"_s));
+    }
+
     void enterInTheNameBoxPrints() {
         QVERIFY(t_->addWorksheets({u"Pond life"_s}) && t_->startAtMenu() && t_->openFromCatalogue());
         QVERIFY(t_->answerQuiz());
