@@ -39,7 +39,9 @@ class Screen : public QWidget {
     void unlightButtons();
 
     void mouseMoveEvent(QMouseEvent* event) override;
-    // Escape presses the screen's "Exit" button, where it has one that is shown and active.
+    // Escape presses the screen's "Exit" button, where it has one that is shown and active. The arrow keys
+    // move the focus to the nearest control in their direction (down a menu column, along a row of
+    // buttons), where the focused control does not use them itself.
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 

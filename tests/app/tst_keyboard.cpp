@@ -29,6 +29,12 @@ class TestKeyboard : public ProgramTest {
         key(Qt::Key_Return);  // "OK"
         auto* plants = t_->find<LabelButton>(kMenu, "Label2", 1);
         QVERIFY(tabTo(plants));
+        // The arrows move along the menu's columns and rows, past the greyed entries.
+        for (const auto& [k, entry] : {std::pair(Qt::Key_Right, 10), std::pair(Qt::Key_Left, 1),
+                                       std::pair(Qt::Key_Up, 15), std::pair(Qt::Key_Down, 1)}) {
+            key(k);
+            QCOMPARE(QApplication::focusWidget(), t_->find(kMenu, "Label2", entry));
+        }
         // The focused button is drawn lit, with a ring in its text's colour inside the border.
         plants->setLit(false);
         QCOMPARE(plants->grab().toImage().pixelColor(2, plants->height() / 2), colours::kYellow);
