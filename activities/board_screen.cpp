@@ -85,6 +85,7 @@ void DragLabel::mouseReleaseEvent(QMouseEvent* event) {
 BoardScreen::BoardScreen(Context& context, ScreenName name, const BoardLayout& layout, const QString& title,
                          QWidget* parent)
     : Screen(name.text(), parent), context_(context), name_(name), layout_(layout), board_(boardOf(layout)) {
+    setAccessibleName(title + QStringLiteral(": drag the labels"));
     for (const BoardCaption& c : layout.captions) {
         const QFont font = c.serif ? screenFont(QStringLiteral("Times New Roman"), c.points)
                                    : screenFont(QStringLiteral("Tahoma"), c.points, true);

@@ -31,6 +31,7 @@ enum Button { kQuiz, kLabelling, kExit, kOrdering, kKeyFacts, kNotes };
 
 TopicPage::TopicPage(Context& context, const Topic& topic, QWidget* parent)
     : Screen(topic.page().text(), parent), context_(context), topic_(topic) {
+    setAccessibleName(QString::fromLatin1(topic.title));
     addCaption(this, QStringLiteral("Label1"), QString::fromLatin1(topic.title), kLabel1,
                screenFont(QStringLiteral("Times New Roman"), 27.75, true), colours::kYellow,
                Qt::AlignLeft | Qt::AlignTop);

@@ -93,6 +93,7 @@ QRadioButton* soundOption(QWidget* parent, const char* name, const QString& text
 }  // namespace
 
 intro0::intro0(Context& context, QWidget* parent) : Screen(screen::kMenu.text(), parent), context_(context) {
+    setAccessibleName(QStringLiteral("Main menu"));
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Brambleton"), kLabel1,
                screenFont(QStringLiteral("Tahoma"), 32.25, true), colours::kYellow);
 

@@ -57,6 +57,7 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& text, 
 
 Titlefrm::Titlefrm(Context& context, bool confirming, QWidget* parent)
     : Screen(screen::kTitle.text(), parent), context_(context) {
+    setAccessibleName(QStringLiteral("Title"));
     setWindowTitle(QStringLiteral(" "));
     setBackground(this, colours::kTitle);
     setTwipsSize(this, kWidth, kHeight);

@@ -81,6 +81,7 @@ QLineEdit* textBox(QWidget* parent, const QString& name, int index, const TwipsB
 
 wizard::wizard(Context& context, QWidget* parent, const Worksheet* editing)
     : Screen(screen::kWizard.text(), parent), context_(context) {
+    setAccessibleName(QStringLiteral("Multiple Choice Wizard"));
     const QString tahoma = QStringLiteral("Tahoma");
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Multiple Choice Wizard"), kHeading,
                screenFont(tahoma, 20.25, true), colours::kYellow, Qt::AlignLeft | Qt::AlignTop);

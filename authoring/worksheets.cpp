@@ -40,6 +40,7 @@ QCheckBox* tick(QWidget* parent, const QString& name, const QString& text, const
 
 worksheets::worksheets(Context& context, QWidget* parent)
     : Screen(screen::kCatalogue.text(), parent), context_(context) {
+    setAccessibleName(QStringLiteral("Worksheets Catalogue"));
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Worksheets Catalogue"), kLabel1,
                screenFont(QStringLiteral("Tahoma"), 24, true), colours::kYellow);
     check1_ =

@@ -56,6 +56,7 @@ multiple::multiple(Context& context, QuizSession session, QString smallPicture, 
       context_(context),
       session_(std::move(session)),
       smallPicture_(std::move(smallPicture)) {
+    setAccessibleName(QStringLiteral("Multiple Choice"));
     const QString times = QStringLiteral("Times New Roman");
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Multiple Choice"), kLabel1,
                screenFont(QStringLiteral("Tahoma"), 36, true), colours::kYellow);

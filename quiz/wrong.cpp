@@ -24,6 +24,7 @@ static_assert(onScreen(kLabel6) && onScreen(kLabel4) && onScreen(lineBox(0)) && 
 
 Wrong::Wrong(Context& context, const ActivityResult& result, QWidget* parent)
     : Screen(screen::kWrong.text(), parent), context_(context) {
+    setAccessibleName(QStringLiteral("Wrong answers"));
     const QString tahoma = QStringLiteral("Tahoma");
     addCaption(this, QStringLiteral("Label6"), result.title, kLabel6, screenFont(tahoma, 20.25, true),
                colours::kYellow);

@@ -44,6 +44,7 @@ QRandomGenerator clockSeeded() {
 
 Welldone::Welldone(Context& context, ActivityResult result, QWidget* parent)
     : Screen(screen::kResults.text(), parent), context_(context), result_(std::move(result)) {
+    setAccessibleName(QStringLiteral("Results"));
     setWindowTitle(QStringLiteral("Well Done!"));
     const QString times = QStringLiteral("Times New Roman");
     addCaption(this, QStringLiteral("Label4"), QStringLiteral("Well Done!"), kLabel4,

@@ -54,6 +54,7 @@ constexpr GuidePage kGuidePages[guide::kPages] = {
 }  // namespace
 
 guide::guide(Context& context, QWidget* parent) : Screen(screen::kGuide.text(), parent), context_(context) {
+    setAccessibleName(QStringLiteral("Teachers' Guide"));
     image1_ = new PageView(QStringLiteral("Image1"), kImage1, this);
     image2_ = new PageView(QStringLiteral("Image2"), kUnboundedRoom, this);
     image2_->hide();

@@ -24,6 +24,7 @@ const QColor kAcknowledgmentsBackground(49, 130, 212);
 
 teacher::teacher(Context& context, TeacherPage page, QWidget* parent)
     : Screen(screen::kTeacher.text(), parent), context_(context), page_(std::move(page)) {
+    setAccessibleName(QStringLiteral("Teacher page"));
     image1_ = new PageView(QStringLiteral("Image1"), kImage1, this);
     image2_ = new PageView(QStringLiteral("Image2"), kUnboundedRoom, this);
     image2_->hide();

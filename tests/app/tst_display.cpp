@@ -82,6 +82,7 @@ class TestDisplay : public ProgramTest {
     // Tab goes round every control a pupil can use, and never leaves the screen; each is, for a screen
     // reader, a named button, option button, tick box or box.
     void reachable(QWidget* screen) {
+        QVERIFY2(!screen->accessibleName().isEmpty(), qPrintable(screen->objectName() + u" has no name"_s));
         QList<QWidget*> controls;
         for (QWidget* c : screen->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<LabelButton*>(c);
