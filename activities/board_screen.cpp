@@ -44,6 +44,8 @@ DragLabel::DragLabel(int index, const QString& text, bool wrap, QWidget* parent)
     : QWidget(parent), index_(index), text_(text), wrap_(wrap) {
     setObjectName(QStringLiteral("Label2"));
     setProperty("index", index);
+    // For screen readers a button: pressing it picks it up or puts it down.
+    setProperty(kAccessibleButton, true);
     setAccessibleName(text);
     setAttribute(Qt::WA_OpaquePaintEvent);  // it paints every pixel: nothing beneath needs drawing first
     setCursor(Qt::OpenHandCursor);

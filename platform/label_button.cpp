@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -144,9 +145,23 @@ class AccessibleLabelButton final : public QAccessibleWidget {
     }
 };
 
+// Any other widget marked as a button: named by its accessible name, pressed as Enter presses it.
+class AccessibleKeyButton final : public QAccessibleWidget {
+  public:
+    explicit AccessibleKeyButton(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != pressAction()) return;
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget(), &enter);
+    }
+};
+
 QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
     if (className == QLatin1String("bt::LabelButton"))
         if (auto* button = qobject_cast<LabelButton*>(object)) return new AccessibleLabelButton(button);
+    if (auto* widget = qobject_cast<QWidget*>(object); widget && widget->property(kAccessibleButton).toBool())
+        return new AccessibleKeyButton(widget);
     return nullptr;
 }
 

@@ -87,7 +87,9 @@ class TestDisplay : public ProgramTest {
         for (QWidget* c : screen->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<LabelButton*>(c);
             if (c->isVisibleTo(screen) &&
-                (label ? label->isActive() : c->inherits("QAbstractButton") || c->inherits("QLineEdit")))
+                (label ? label->isActive()
+                       : c->inherits("QAbstractButton") || c->inherits("QLineEdit") ||
+                             c->inherits("bt::DragLabel")))
                 controls << c;
         }
         QSet<QWidget*> reached;
