@@ -183,22 +183,18 @@ void BoardScreen::Label2_Key(int k, QKeyEvent* event) {
     }
     if (!carrying) return;
     const int n = board_.size();
-    if (key == Qt::Key_Right || key == Qt::Key_Down)
-        carriedTo_ = (carriedTo_ + 1) % n;
-    else if (key == Qt::Key_Left || key == Qt::Key_Up)
-        carriedTo_ = carriedTo_ <= 0 ? n - 1 : carriedTo_ - 1;
-    else if (key == Qt::Key_Escape)
-        carriedTo_ = -2;
-    else
-        return;
-    event->accept();
-    if (carriedTo_ == -2) {  // put back where it was picked up
+    if (key == Qt::Key_Escape) {  // put back where it was picked up
         carried_ = -1;
         board_.place(k, pickedUp_);
-    } else {
+    } else if (key == Qt::Key_Right || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Up) {
+        const bool onward = key == Qt::Key_Right || key == Qt::Key_Down;
+        carriedTo_ = onward ? (carriedTo_ + 1) % n : (carriedTo_ <= 0 ? n - 1 : carriedTo_ - 1);
         const BoardBox& box = board_.target(boxOrder_[carriedTo_]);
         board_.place(k, {box.left, box.top});
+    } else {
+        return;
     }
+    event->accept();
     moveLabel(k);
 }
 

@@ -42,10 +42,10 @@ void Grey::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     curtain_->setGeometry(rect());
     // The screens fill the largest 4:3 area the window holds, never smaller than designed.
-    const double scale = std::max(
-        1.0, std::min(width() / double(px(kScreenWidthTwips)), height() / double(px(kScreenHeightTwips))));
-    const bool rescale = scale != displayScale();
-    setDisplayScale(scale);
+    const double before = displayScale();
+    setDisplayScale(
+        std::min(width() / double(px(kScreenWidthTwips)), height() / double(px(kScreenHeightTwips))));
+    const bool rescale = displayScale() != before;
     for (QWidget* layer : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (layer == curtain_) continue;
         if (rescale && qobject_cast<Screen*>(layer)) layOutShown(layer);

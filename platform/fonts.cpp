@@ -34,6 +34,15 @@ QFont screenFont(const QString& family, double points, bool bold) {
     return font;
 }
 
+namespace {
+
+// A font's size in pixels, whether it was set in pixels or in points.
+double pixelsOf(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 4 / 3;
+}
+
+}  // namespace
+
 QFont shownFont(const QFont& design) {
     const double scale = displayScale();
     if (scale == 1.0 || design.pixelSize() <= 0) return design;
@@ -52,8 +61,7 @@ QFont shownFont(const QFont& design) {
 
 double boldOverstrike(const QFont& font) {
     if (!font.bold() || font.family().compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) != 0) return 0;
-    const double size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 4 / 3;
-    return std::max(0.0, size / 16);
+    return std::max(0.0, pixelsOf(font) / 16);
 }
 
 void drawOverstruck(QPainter& painter, const QFont& font, const std::function<void()>& draw) {
@@ -75,7 +83,7 @@ void drawOverstruck(QPainter& painter, const QFont& font, const std::function<vo
 void drawScreenText(QPainter& painter, const QRect& rect, int flags, const QString& text) {
     const QFont font = painter.font();
     const QTransform& transform = painter.worldTransform();
-    const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 4 / 3;
+    const double pixels = pixelsOf(font);
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const auto draw = [&](QPainter& p, const QRect& r) {
         drawOverstruck(p, font, [&] { p.drawText(r, flags, text); });

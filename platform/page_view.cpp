@@ -13,11 +13,8 @@ namespace {
 class PageCanvas : public QWidget {
   public:
     explicit PageCanvas(QWidget* parent) : QWidget(parent) {}
-    void setPage(const Metafile* page) {
-        page_ = page;
-        drawn_ = QImage();
-        layOut();
-    }
+    // The view lays the canvas out (layOut()) once it has its page.
+    void setPage(const Metafile* page) { page_ = page; }
     void layOut() {
         resize(page_ ? page_->size() * displayScale() : QSize(0, 0));
         drawn_ = QImage();

@@ -65,37 +65,40 @@ bool Screen::focusNextPrevChild(bool next) {
     return true;
 }
 
+void Screen::moveFocusToward(int key) {
+    const QList<QWidget*> order = tabOrder();
+    QWidget* from = focusWidget();
+    if (!order.contains(from)) {
+        if (!order.isEmpty()) order.first()->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    const auto centre = [this](QWidget* w) { return w->mapTo(this, w->rect().center()); };
+    const bool across = key == Qt::Key_Left || key == Qt::Key_Right;
+    const int sign = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : -1;
+    QWidget* best = nullptr;
+    int bestScore = 0;
+    for (QWidget* w : order) {
+        const QPoint d = centre(w) - centre(from);
+        const int along = sign * (across ? d.x() : d.y());
+        const int aside = std::abs(across ? d.y() : d.x());
+        // Nearest in the key's direction; a step to the side counts three times as far.
+        if (w == from || along <= 0) continue;
+        const int score = along + 3 * aside;
+        if (!best || score < bestScore) best = w, bestScore = score;
+    }
+    if (best) best->setFocus(Qt::TabFocusReason);
+}
+
 void Screen::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
         for (LabelButton* button : buttons_)
             if (button->caption() == QLatin1String("Exit") && button->isVisible() && button->isActive()) {
                 button->press();
                 return;
             }
-    }
-    const int key = event->key();
-    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) {
-        const QList<QWidget*> order = tabOrder();
-        QWidget* from = focusWidget();
-        if (!order.contains(from)) {
-            if (!order.isEmpty()) order.first()->setFocus(Qt::TabFocusReason);
-            return;
-        }
-        const auto centre = [this](QWidget* w) { return w->mapTo(this, w->rect().center()); };
-        const bool across = key == Qt::Key_Left || key == Qt::Key_Right;
-        const int sign = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : -1;
-        QWidget* best = nullptr;
-        int bestScore = 0;
-        for (QWidget* w : order) {
-            const QPoint d = centre(w) - centre(from);
-            const int along = sign * (across ? d.x() : d.y());
-            const int aside = std::abs(across ? d.y() : d.x());
-            // Nearest in the key's direction; a step to the side counts three times as far.
-            if (w == from || along <= 0) continue;
-            const int score = along + 3 * aside;
-            if (!best || score < bestScore) best = w, bestScore = score;
-        }
-        if (best) best->setFocus(Qt::TabFocusReason);
+    } else if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) {
+        moveFocusToward(key);
         return;
     }
     QWidget::keyPressEvent(event);

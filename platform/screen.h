@@ -46,6 +46,9 @@ class Screen : public QWidget {
     bool focusNextPrevChild(bool next) override;
 
   private:
+    // Moves the focus to the nearest control in an arrow key's direction.
+    void moveFocusToward(int key);
+
     QList<LabelButton*> buttons_;
     bool lightOnHover_ = true;
     bool unlightOnBackground_ = true;
