@@ -160,6 +160,8 @@ class AccessibleKeyButton final : public QAccessibleWidget {
 QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
     if (className == QLatin1String("bt::LabelButton"))
         if (auto* button = qobject_cast<LabelButton*>(object)) return new AccessibleLabelButton(button);
+    if (className == QLatin1String("bt::PictureBox"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     if (auto* widget = qobject_cast<QWidget*>(object); widget && widget->property(kAccessibleButton).toBool())
         return new AccessibleKeyButton(widget);
     return nullptr;

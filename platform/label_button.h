@@ -64,8 +64,9 @@ class LabelButton : public QWidget {
     bool pressed_ = false;
 };
 
-// Lets screen readers see label-buttons as buttons, and any widget whose property of this name is true as a
-// button named by its accessible name that Enter presses. Called once, after the application object is made.
+// Lets screen readers see label-buttons as buttons, picture controls as graphics, and any widget whose
+// property of this name is true as a button named by its accessible name that Enter presses. Called once,
+// after the application object is made.
 inline constexpr char kAccessibleButton[] = "accessibleButton";
 void installAccessibility();
 

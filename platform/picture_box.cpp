@@ -10,6 +10,7 @@ PictureBox::PictureBox(const QString& name, QWidget* parent) : QWidget(parent) {
 
 void PictureBox::setPicture(const ContentPaths& paths, const QString& relativePath) {
     picture_.load(paths, relativePath);
+    setAccessibleName(hasPicture() ? pictureDescription(relativePath) : QString());
     update();
 }
 

@@ -2,7 +2,7 @@
 // A picture control: shows a picture at its own size (at the display scale, sharp from its high-resolution
 // copy where there is one) from the control's top-left corner, clipped to the control, over the control's
 // background colour (none when it has none). A fitted picture control shows a picture larger than itself
-// whole, made smaller to fit and centred.
+// whole, made smaller to fit and centred. For screen readers it is a graphic named by what its picture shows.
 
 #include <QColor>
 #include <QImage>

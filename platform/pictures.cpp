@@ -26,6 +26,45 @@ QImage loadPicture(const ContentPaths& paths, const QString& relativePath) {
 
 namespace {
 
+struct Description {
+    const char* file;
+    const char* words;
+};
+
+constexpr Description kDescriptions[] = {
+    {"budsm.jpg", "A flower bud on its stem"},
+    {"comma.jpg", "A comma butterfly"},
+    {"elephantsm.jpg", "An elephant on dry grassland"},
+    {"flowerssm.jpg", "Three flowers in bloom"},
+    {"fruitsm.jpg", "A red apple hanging from a branch"},
+    {"fuschiasm.jpg", "A fuchsia flower hanging from a branch"},
+    {"garden.jpg", "A garden with a flowerbed, a bush, a pond and a tree"},
+    {"gatekeep.jpg", "A gatekeeper butterfly"},
+    {"growth.jpg", "A seed growing into a plant, step by step"},
+    {"habitats.jpg", "Animals at home by a tree, in a meadow and in a pond"},
+    {"healthy.jpg", "A healthy plant beside a wilting one"},
+    {"leafsm.jpg", "A green leaf"},
+    {"locality.jpg", "A school and its grounds, with small animals by the path"},
+    {"nutrition.jpg", "A sunflower in a pot, watered, in the sunshine"},
+    {"painted.jpg", "A painted lady butterfly"},
+    {"peacock.jpg", "A peacock butterfly"},
+    {"poppies2.jpg", "Red poppies in a field"},
+    {"poppies2sm.jpg", "A red poppy"},
+    {"redad2.jpg", "A red admiral butterfly resting on leaves"},
+    {"redadmir.jpg", "A red admiral butterfly"},
+    {"reproduction.jpg", "A bee on a flower, an apple with its seeds and a dandelion clock"},
+    {"rootssm.jpg", "Roots spreading through the soil below a seedling"},
+    {"seeds2sm.jpg", "Sunflower seeds"},
+    {"shoot2sm.jpg", "A young shoot coming up out of the soil"},
+    {"snail.jpg", "A snail on a leaf"},
+    {"snailsm.jpg", "A snail"},
+    {"stem3sm.jpg", "A green plant stem"},
+    {"survival.jpg", "Cactuses in a hot, dry desert"},
+    {"swan1.jpg", "A white swan on a lake"},
+    {"tortois.jpg", "A small tortoiseshell butterfly"},
+    {"white.jpg", "A white butterfly"},
+};
+
 // The high-resolution copy of a picture: "images\swan1.jpg" has "images\hd\swan1.jpg" (or .png).
 QString hdFileOf(const ContentPaths& paths, const QString& relativePath) {
     QString path = relativePath;
@@ -42,6 +81,19 @@ QString hdFileOf(const ContentPaths& paths, const QString& relativePath) {
 }
 
 }  // namespace
+
+QString pictureDescription(const QString& relativePath) {
+    QString name = relativePath.toLower();
+    name.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    name = name.section(QLatin1Char('\\'), -1);
+    // The publisher's logo and the frames of its animation (corv0000.gif to corv0019.gif).
+    if (name == QLatin1String("corvane2.bmp") ||
+        (name.startsWith(QLatin1String("corv")) && name.endsWith(QLatin1String(".gif"))))
+        return QStringLiteral("The Corvane Publishing logo: a crow in flight");
+    for (const Description& d : kDescriptions)
+        if (name == QLatin1String(d.file)) return QString::fromLatin1(d.words);
+    return {};
+}
 
 void ShownPicture::load(const ContentPaths& paths, const QString& relativePath) {
     image_ = relativePath.isEmpty() ? QImage() : loadPicture(paths, relativePath);

@@ -14,6 +14,10 @@ namespace bt {
 
 QImage loadPicture(const ContentPaths& paths, const QString& relativePath);
 
+// What a picture shows, in a few words for a screen reader ("A white swan on a lake"); empty for a file the
+// program does not know.
+QString pictureDescription(const QString& relativePath);
+
 // A picture shown at the display scale. At scale 1 it is its design-size image, as loaded. Larger, it is
 // drawn from its high-resolution copy (the same name in an "hd" folder beside it, JPEG or PNG) decoded at
 // the size it covers in device pixels, or, when there is none, from the design-size image smoothly

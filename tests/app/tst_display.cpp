@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "grey.h"
+#include "picture_box.h"
 #include "test_program.h"
 
 using namespace bt;
@@ -80,9 +81,15 @@ class TestDisplay : public ProgramTest {
     }
 
     // Tab goes round every control a pupil can use, and never leaves the screen; each is, for a screen
-    // reader, a named button, option button, tick box or box.
+    // reader, a named button, option button, tick box or box. Every picture shown is a named graphic.
     void reachable(QWidget* screen) {
         QVERIFY2(!screen->accessibleName().isEmpty(), qPrintable(screen->objectName() + u" has no name"_s));
+        for (PictureBox* picture : screen->findChildren<PictureBox*>()) {
+            if (!picture->isVisibleTo(screen) || !picture->hasPicture()) continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(picture);
+            QVERIFY2(a->role() == QAccessible::Graphic && !a->text(QAccessible::Name).isEmpty(),
+                     qPrintable(screen->objectName() + u" has a picture without words"_s));
+        }
         QList<QWidget*> controls;
         for (QWidget* c : screen->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<LabelButton*>(c);

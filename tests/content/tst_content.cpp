@@ -78,6 +78,7 @@ class TestContent : public QObject {
         } else {
             const QSize size = loadPicture(kContent, path).size();
             QCOMPARE(size.boundedTo(QSize(16, 16)), QSize(16, 16));
+            QVERIFY2(!pictureDescription(path).isEmpty(), "no words for a screen reader");
             // Its copy for large screens, 3.6 times as large (a 4K display's 2160 lines for 600): the same
             // name in "hd", or as PNG.
             const QString name = u"\\hd\\"_s + path.section(u'\\', 1);
