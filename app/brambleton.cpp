@@ -22,12 +22,13 @@ void defineScreens(Screens& screens) {
         screens.define(topic.page(), [&topic](Context& c, QWidget* p) { return new TopicPage(c, topic, p); });
 }
 
-Brambleton::Brambleton(ContentPaths paths, Sound& sound, Dialogs& dialogs, PrinterFactory printer,
-                       std::function<void()> endProgram)
+Brambleton::Brambleton(ContentPaths paths, Sound& sound, Speech& speech, Dialogs& dialogs,
+                       PrinterFactory printer, std::function<void()> endProgram)
     : grey_(std::make_unique<Grey>()) {
     context_.printer = std::move(printer);
     context_.paths = std::move(paths);
     context_.sound = &sound;
+    context_.speech = &speech;
     context_.dialogs = &dialogs;
     context_.endProgram = std::move(endProgram);
     screens_ = std::make_unique<Screens>(context_, *grey_);

@@ -14,7 +14,7 @@ class Screens;
 
 class Brambleton {
   public:
-    Brambleton(ContentPaths paths, Sound& sound, Dialogs& dialogs, PrinterFactory printer,
+    Brambleton(ContentPaths paths, Sound& sound, Speech& speech, Dialogs& dialogs, PrinterFactory printer,
                std::function<void()> endProgram);
     ~Brambleton();
     Brambleton(const Brambleton&) = delete;

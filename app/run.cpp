@@ -19,8 +19,9 @@ int runBrambleton(int& argc, char** argv, const std::function<void(Brambleton&)>
 
     const ContentPaths paths = ContentPaths::locate(QApplication::applicationDirPath());
     QtSound sound(paths);
+    QtSpeech speech;
     QtDialogs dialogs;
-    Brambleton program(paths, sound, dialogs, defaultPrinter(), [] { QApplication::exit(0); });
+    Brambleton program(paths, sound, speech, dialogs, defaultPrinter(), [] { QApplication::exit(0); });
     dialogs.setWindow(&program.grey());
     program.start();
     // Once the title screen is up, the sound player and the click are made ready, so that the first click

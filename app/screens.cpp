@@ -1,5 +1,6 @@
 #include "screens.h"
 
+#include "context.h"
 #include "grey.h"
 #include "logging.h"
 
@@ -40,6 +41,7 @@ void Screens::prepare(ScreenName name, const Make& make) {
 }
 
 void Screens::raise(ScreenName name, Screen* screen) {
+    if (context_.reading != screen) stopReading(context_);
     std::erase(order_, name);
     order_.push_back(name);
     screen->show();
@@ -50,7 +52,10 @@ void Screens::raise(ScreenName name, Screen* screen) {
 
 void Screens::hide(ScreenName name) {
     std::erase(order_, name);
-    if (Screen* screen = loaded_.value(name.text())) screen->hide();
+    if (Screen* screen = loaded_.value(name.text())) {
+        stopReading(context_, screen);
+        screen->hide();
+    }
     updateCaption();
 }
 
@@ -58,6 +63,7 @@ void Screens::unload(ScreenName name) {
     std::erase(order_, name);
     Screen* screen = loaded_.take(name.text());
     if (screen) {
+        stopReading(context_, screen);
         screen->hide();
         // A screen is often unloaded from inside one of its own event handlers; it goes once that returns.
         screen->deleteLater();

@@ -87,9 +87,10 @@ int main(int argc, char* argv[]) {
         QTemporaryDir worksheets;
         const ContentPaths content = ContentPaths::locate(QApplication::applicationDirPath());
         RecordingSound sound;
+        RecordingSpeech speech;
         ScriptedDialogs dialogs;
         Brambleton program(
-            ContentPaths::withUserWorksheets(content.root(), worksheets.path()), sound, dialogs,
+            ContentPaths::withUserWorksheets(content.root(), worksheets.path()), sound, speech, dialogs,
             [] { return std::make_unique<RecordingPrinter>(); }, [] {});
         // A register of one worksheet, whatever the build folder's holds.
         RecordWriter empty;

@@ -6,8 +6,26 @@
 
 #include "logging.h"
 #include "sound_module.h"
+#include "speech_module.h"
 
 namespace bt {
+
+namespace {
+
+// Loads a module of the program: from the folder asked for, else beside the program, else from
+// lib/brambleton of an installed tree. True when loaded.
+bool loadModule(QLibrary& module, const QString& name, const QString& moduleFolder) {
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QStringList folders{moduleFolder.isEmpty() ? appDir : moduleFolder, appDir,
+                              QDir::cleanPath(appDir + QLatin1String("/../lib/brambleton"))};
+    for (const QString& folder : folders) {
+        module.setFileName(folder + QLatin1Char('/') + name);
+        if (module.load()) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 QtSound::QtSound(ContentPaths paths, QString moduleFolder)
     : paths_(std::move(paths)), moduleFolder_(std::move(moduleFolder)) {}
@@ -18,14 +36,7 @@ QtSound::~QtSound() {
 
 void QtSound::loadPlayer() {
     tried_ = true;
-    const QString appDir = QCoreApplication::applicationDirPath();
-    const QStringList folders{moduleFolder_.isEmpty() ? appDir : moduleFolder_, appDir,
-                              QDir::cleanPath(appDir + QLatin1String("/../lib/brambleton"))};
-    for (const QString& folder : folders) {
-        module_.setFileName(folder + QLatin1String("/brambleton_sound"));
-        if (module_.load()) break;
-    }
-    if (!module_.isLoaded()) {
+    if (!loadModule(module_, QStringLiteral("brambleton_sound"), moduleFolder_)) {
         qCWarning(lcBrambleton, "Sound is off: %s", qPrintable(module_.errorString()));
         return;
     }
@@ -43,6 +54,40 @@ void QtSound::preload(const QString& relativePath) {
 void QtSound::play(const QString& relativePath) {
     if (!tried_) loadPlayer();
     if (player_) player_->play(relativePath);
+}
+
+QtSpeech::QtSpeech(QString moduleFolder) : moduleFolder_(std::move(moduleFolder)) {}
+
+QtSpeech::~QtSpeech() {
+    if (reader_) reinterpret_cast<SpeechModuleDestroy>(module_.resolve(kSpeechModuleDestroy))(reader_);
+}
+
+Speech* QtSpeech::reader() {
+    if (tried_) return reader_;
+    tried_ = true;
+    if (!loadModule(module_, QStringLiteral("brambleton_speech"), moduleFolder_)) {
+        qCWarning(lcBrambleton, "Read-aloud is off: %s", qPrintable(module_.errorString()));
+        return nullptr;
+    }
+    auto create = reinterpret_cast<SpeechModuleCreate>(module_.resolve(kSpeechModuleCreate));
+    if (create && module_.resolve(kSpeechModuleDestroy)) reader_ = create();
+    return reader_;
+}
+
+bool QtSpeech::available() {
+    return reader() && reader_->available();
+}
+
+bool QtSpeech::prepare() {
+    return reader() && reader_->prepare();
+}
+
+void QtSpeech::say(const QStringList& texts) {
+    if (reader()) reader_->say(texts);
+}
+
+void QtSpeech::stop() {
+    if (reader_) reader_->stop();
 }
 
 void QtDialogs::message(const QString& text) {

@@ -1,5 +1,5 @@
 #pragma once
-// The Qt implementations of the sound and dialog services.
+// The Qt implementations of the sound, read-aloud and dialog services.
 
 #include <QLibrary>
 #include <memory>
@@ -7,6 +7,7 @@
 #include "content_paths.h"
 #include "dialogs.h"
 #include "sound.h"
+#include "speech.h"
 
 class QWidget;
 
@@ -35,6 +36,30 @@ class QtSound final : public Sound {
     QLibrary module_;
     bool tried_ = false;
     Sound* player_ = nullptr;
+};
+
+// Reads aloud in the flite voice, which lives in the module "brambleton_speech", found as the sound module
+// is. The module is loaded when the program first asks whether there is a voice; the voice is made
+// when it is first needed. Without the module, or without a voice, there is no read-aloud.
+class QtSpeech final : public Speech {
+  public:
+    explicit QtSpeech(QString moduleFolder = QString());
+    ~QtSpeech() override;
+    bool available() override;
+    bool prepare() override;
+    void say(const QStringList& texts) override;
+    void stop() override;
+
+    // True once the module has been loaded and its reader made.
+    bool hasReader() const { return reader_ != nullptr; }
+
+  private:
+    Speech* reader();
+
+    QString moduleFolder_;
+    QLibrary module_;
+    bool tried_ = false;
+    Speech* reader_ = nullptr;
 };
 
 // Message boxes over the given window, captioned "Brambleton".

@@ -9,6 +9,8 @@ packages=(
   # Qt 6: widgets, print support, sound, SVG, extra image formats
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 libqt6multimedia6
+  # read-aloud: the flite voice; the tests play it into a sound server of their own with a null output
+  flite1-dev libflite1 pulseaudio pulseaudio-utils
   # fonts the layouts were drawn for: Tahoma and MS Sans Serif, Times New Roman's metric twin
   fonts-wine fonts-liberation2 fontconfig
   # headless runs and screenshots

@@ -1,6 +1,7 @@
 #pragma once
 // The context handed to every screen: the shared values, the screen registry and the services.
 
+#include <QObject>
 #include <functional>
 
 #include "content_paths.h"
@@ -9,6 +10,7 @@
 #include "screen_registry.h"
 #include "shared_state.h"
 #include "sound.h"
+#include "speech.h"
 
 namespace bt {
 
@@ -16,6 +18,9 @@ struct Context {
     SharedValues shared;
     ScreenRegistry* screens = nullptr;
     Sound* sound = nullptr;
+    Speech* speech = nullptr;
+    // The screen whose texts are being read aloud; compared, never followed.
+    const QObject* reading = nullptr;
     Dialogs* dialogs = nullptr;
     ContentPaths paths;
     // Makes the printer for one print job (the default printer in the program).
@@ -26,6 +31,13 @@ struct Context {
 
 // The sound gate: plays the WAV file only while sound is switched on (soundon is 1).
 void playSound(Context& context, const QString& relativePath);
+
+// Read-aloud: a screen reads its texts only while read-aloud is switched on (readaloud is 1), empty ones
+// left out, cutting short whatever was being read. The reading stops when its screen goes or another screen
+// comes over it (the screen registry sees to that).
+void readAloud(Context& context, const QObject* screen, const QStringList& texts);
+// Stops the reading if it is this screen's, or whosever it is when screen is null.
+void stopReading(Context& context, const QObject* screen = nullptr);
 
 // Runs one print job on a fresh printer from the context. A printer failure stops it there and is reported
 // with the printing-problem sentence. True when the job has gone to the spooler.

@@ -44,7 +44,7 @@ TestProgram::TestProgram(bool withRegister) {
     copyTree(sourceContent(), dir_.path());
     if (!withRegister) QFile::remove(worksheets() + QStringLiteral("/track.txt"));
     program_ = std::make_unique<Brambleton>(
-        ContentPaths(dir_.path(), worksheets()), sound, dialogs,
+        ContentPaths(dir_.path(), worksheets()), sound, speech, dialogs,
         [this] {
             ++printJobs;
             return std::unique_ptr<Printer>(std::make_unique<RecordingPrinter>(printer));

@@ -86,6 +86,7 @@ class TestProgram {
     bool shown(const QString& on, const QString& name, int index = -1) const;
 
     RecordingSound sound;
+    RecordingSpeech speech;
     ScriptedDialogs dialogs;
     // Every print job's operations, in order; set printer.failAt to make the printer fail.
     RecordingPrinter printer;
