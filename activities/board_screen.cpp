@@ -38,6 +38,14 @@ QPoint pixelsOf(BoardPoint p) {
     return QPoint(shown(p.x), shown(p.y));
 }
 
+// What the board asks the pupil to do: its captions that are sentences, in the layout's order.
+QStringList instructions(const BoardLayout& layout) {
+    QStringList out;
+    for (const BoardCaption& c : layout.captions)
+        if (QString::fromLatin1(c.text).endsWith(QLatin1Char('.'))) out << QString::fromLatin1(c.text);
+    return out;
+}
+
 }  // namespace
 
 DragLabel::DragLabel(int index, const QString& text, bool wrap, QWidget* parent)
@@ -141,6 +149,7 @@ void BoardScreen::load() {
     for (PictureBox* picture : pictures)
         picture->setPicture(context_.paths,
                             QString::fromLatin1(layout_.pictures[picture->property("index").toInt()].file));
+    readAloud(context_, this, instructions(layout_));
 }
 
 void BoardScreen::layOut() {
@@ -153,11 +162,16 @@ void BoardScreen::moveLabel(int k) {
 
 void BoardScreen::Label2_MouseMove(int k, Qt::MouseButtons buttons, QPointF at) {
     if (buttons != Qt::LeftButton) return;  // the left button alone drags
+    if (dragged_ != k) {
+        dragged_ = k;
+        readAloud(context_, this, {labels_[k]->accessibleName()});
+    }
     board_.drag(k, float(unshown(at.x())), float(unshown(at.y())));
     moveLabel(k);
 }
 
 void BoardScreen::Label2_MouseUp(int k) {
+    dragged_ = -1;
     const int snaps = board_.drop(k);
     moveLabel(k);
     for (int i = 0; i < snaps; ++i) playSound(context_, kThud);
@@ -175,6 +189,7 @@ void BoardScreen::Label2_Key(int k, QKeyEvent* event) {
             carriedTo_ = -1;
             pickedUp_ = board_.label(k);
             labels_[k]->raise();
+            readAloud(context_, this, {labels_[k]->accessibleName()});
             return;
         }
         carried_ = -1;

@@ -74,6 +74,7 @@ class BoardScreen : public Screen {
     std::vector<DragLabel*> labels_;
     std::vector<LabelButton*> buttons_;
     int carried_ = -1;    // the label picked up by keyboard, or -1
+    int dragged_ = -1;    // the label being dragged by the pointer, or -1
     int carriedTo_ = -1;  // its place in boxOrder_ of the target box it is over, or -1 where it was picked up
     std::vector<int> boxOrder_;  // the target boxes in reading order, as the arrow keys visit them
     BoardPoint pickedUp_;        // where it was picked up

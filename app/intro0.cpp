@@ -22,6 +22,7 @@ namespace {
 constexpr TwipsBox kLabel1{0, 0, 10800, 900};
 constexpr TwipsBox kOption1{10440, 120, 1455, 255};
 constexpr TwipsBox kOption2{10440, 480, 1455, 255};
+constexpr TwipsBox kCheck1{10440, 840, 1455, 255};
 constexpr TwipsBox kFrame1{6720, 1080, 5055, 3975};
 constexpr TwipsBox kImage1{120, 240, 4800, 3600};  // within the frame
 
@@ -61,8 +62,8 @@ constexpr std::array<Entry, intro0::kEntries> kEntryTable{{
 constexpr bool allOnScreen() {
     for (const Entry& e : kEntryTable)
         if (!onScreen(e.box)) return false;
-    return onScreen(kLabel1) && onScreen(kOption1) && onScreen(kOption2) && onScreen(kFrame1) &&
-           kImage1.inside(kFrame1.width, kFrame1.height);
+    return onScreen(kLabel1) && onScreen(kOption1) && onScreen(kOption2) && onScreen(kCheck1) &&
+           onScreen(kFrame1) && kImage1.inside(kFrame1.width, kFrame1.height);
 }
 static_assert(allOnScreen());
 
@@ -82,10 +83,10 @@ const Topic* topicOf(int entry) {
     return nullptr;
 }
 
-QRadioButton* soundOption(QWidget* parent, const char* name, const QString& text, const TwipsBox& box) {
-    auto* option =
-        makeControl<QRadioButton>(parent, QString::fromLatin1(name), box,
-                                  screenFont(QStringLiteral("Tahoma"), 9.75, true), colours::kYellow);
+template <class Switch>
+Switch* soundSwitch(QWidget* parent, const char* name, const QString& text, const TwipsBox& box) {
+    auto* option = makeControl<Switch>(parent, QString::fromLatin1(name), box,
+                                       screenFont(QStringLiteral("Tahoma"), 9.75, true), colours::kYellow);
     option->setText(text);
     return option;
 }
@@ -97,14 +98,26 @@ intro0::intro0(Context& context, QWidget* parent) : Screen(screen::kMenu.text(),
     addCaption(this, QStringLiteral("Label1"), QStringLiteral("Brambleton"), kLabel1,
                screenFont(QStringLiteral("Tahoma"), 32.25, true), colours::kYellow);
 
-    option1_ = soundOption(this, "Option1", QStringLiteral("Sound On"), kOption1);
-    option2_ = soundOption(this, "Option2", QStringLiteral("Sound Off"), kOption2);
+    option1_ = soundSwitch<QRadioButton>(this, "Option1", QStringLiteral("Sound On"), kOption1);
+    option2_ = soundSwitch<QRadioButton>(this, "Option2", QStringLiteral("Sound Off"), kOption2);
     auto* group = new QButtonGroup(this);
     group->addButton(option1_);
     group->addButton(option2_);
     option1_->setChecked(true);
     connect(option1_, &QRadioButton::clicked, this, [this] { context_.shared.soundon = 1; });
     connect(option2_, &QRadioButton::clicked, this, [this] { context_.shared.soundon = 0; });
+    // Read-aloud is offered where there is a voice engine; turning it on makes the voice, and where none
+    // can be made the switch turns itself off for good.
+    check1_ = soundSwitch<QCheckBox>(this, "Check1", QStringLiteral("Read aloud"), kCheck1);
+    connect(check1_, &QCheckBox::toggled, this, [this](bool on) {
+        if (on && !context_.speech->prepare()) {
+            check1_->setChecked(false);
+            check1_->setEnabled(false);
+            return;
+        }
+        context_.shared.readaloud = on ? 1 : 0;
+        if (!on) stopReading(context_);
+    });
 
     auto* frame = makeControl<QFrame>(this, QStringLiteral("Frame1"), kFrame1, QFont());
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -132,10 +145,12 @@ void intro0::load() {
     setupform(this);
     image1_->setPicture(context_.paths, QStringLiteral("Images\\swan1.jpg"));
     for (QWidget* w : {static_cast<QWidget*>(option1_), static_cast<QWidget*>(option2_),
-                       findChild<QWidget*>(QStringLiteral("Frame1"))})
+                       static_cast<QWidget*>(check1_), findChild<QWidget*>(QStringLiteral("Frame1"))})
         setBackground(w, colours::kScreen);
     context_.shared.soundon = 1;
     option1_->setChecked(true);
+    check1_->setEnabled(context_.speech->available());
+    check1_->setChecked(context_.shared.readaloud == 1 && check1_->isEnabled());
     timer1_->start();
 }
 

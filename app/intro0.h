@@ -1,6 +1,8 @@
 #pragma once
-// The main menu: the topics, the teacher pages, the wizard and catalogue, the sound switch and "Exit".
+// The main menu: the topics, the teacher pages, the wizard and catalogue, the sound and read-aloud switches
+// and "Exit".
 
+#include <QCheckBox>
 #include <QRadioButton>
 #include <QTimer>
 #include <array>
@@ -21,7 +23,6 @@ class intro0 : public Screen {
     intro0(Context& context, QWidget* parent);
     void load() override;
 
-
   private:
     void Label2_Click(int index);
     void Timer1_Timer();
@@ -29,6 +30,7 @@ class intro0 : public Screen {
     Context& context_;
     QRadioButton* option1_;
     QRadioButton* option2_;
+    QCheckBox* check1_;
     PictureBox* image1_;
     QTimer* timer1_;
 };

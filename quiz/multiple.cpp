@@ -127,6 +127,9 @@ void multiple::showquest() {
     label4_->setText(questionCaption(session_.questnum()));
     label2_->setText(session_.question().text);
     for (int i = 1; i <= 4; ++i) option1_[i]->setText(session_.question().answers[i - 1]);
+    readAloud(context_, this,
+              {session_.question().text, option1_[1]->text(), option1_[2]->text(), option1_[3]->text(),
+               option1_[4]->text()});
     // Takes the keyboard focus off the visible answers.
     setFocus(Qt::OtherFocusReason);
 }

@@ -120,6 +120,10 @@ void Welldone::load() {
         label5_->show();
         label3_[kAction]->show();
     }
+    QStringList said{windowTitle()};  // the heading, "Well Done!"
+    for (const QLabel* label : {label1_, label5_, label6_, label2_})
+        if (!label->isHidden()) said << label->text();
+    readAloud(context_, this, said);
     timer1_->start();
 }
 

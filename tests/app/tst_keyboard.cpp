@@ -1,6 +1,8 @@
-// The program by keyboard alone: Tab to a control, Enter or Space to press it, the answer keys, Escape.
+// Every pupil: the program by keyboard alone (Tab to a control, Enter or Space to press it, the answer keys,
+// Escape) and read aloud.
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QRadioButton>
 #include <QTest>
 
@@ -89,6 +91,76 @@ class TestKeyboard : public ProgramTest {
         key(Qt::Key_Return);
         QCOMPARE(t_->top(), kResults);
         QTRY_VERIFY(t_->text(kResults, "Label1").contains(u"7 out of 7"_s));
+    }
+
+    // Switched on, the quiz reads each question and its answers, a board its instruction and each label
+    // picked up, the results screen its words; each stops when its screen goes. Off, nothing is read.
+    void readAloud() {
+        QVERIFY(t_->addWorksheets({u"Pond life"_s}) && t_->startAtMenu());
+        auto* check = t_->find<QCheckBox>(kMenu, "Check1");
+        QVERIFY(check->isEnabled() && !check->isChecked());
+        QVERIFY(t_->click(kMenu, "Label2", 1) && t_->click(u"parts"_s, "Label3", 0));
+        QVERIFY(t_->speech.said.isEmpty());
+        QVERIFY(t_->click(kQuiz, "Label3", 2) && t_->click(u"parts"_s, "Label3", 2) &&
+                t_->click(kMenu, "Check1"));
+        QCOMPARE(t_->context().shared.readaloud, 1);
+
+        const auto question = [this] {
+            QStringList shown{t_->text(kQuiz, "Label2")};
+            for (int i = 1; i <= 4; ++i) shown << t_->text(kQuiz, "Option1", i);
+            return shown;
+        };
+        QVERIFY(t_->click(kMenu, "Label2", 1) && t_->click(u"parts"_s, "Label3", 0));
+        QCOMPARE(t_->speech.said, QList<QStringList>{question()});
+        QVERIFY(t_->click(kQuiz, "Option1", 2) && t_->click(kQuiz, "Label3", 1));  // Next Question
+        QCOMPARE(t_->speech.said.size(), 2);
+        QCOMPARE(t_->speech.said.last(), question());
+        const int stops = t_->speech.stops;
+        QVERIFY(t_->click(kQuiz, "Label3", 2));  // Exit
+        QCOMPARE(t_->speech.stops, stops + 1);
+
+        QVERIFY(t_->click(u"parts"_s, "Label3", 1));
+        const QString board = u"partslab"_s;
+        QCOMPARE(t_->speech.said.last(), QStringList{u"Drag the labels into the correct boxes."_s});
+        QWidget* label = t_->find(board, "Label2", 0);
+        const qsizetype before = t_->speech.said.size();
+        QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
+        QTest::mouseMove(label, label->rect().center() + QPoint(30, 30));
+        QTest::mouseMove(label, label->rect().center() + QPoint(20, 20));  // still the same label: read once
+        QTest::mouseRelease(label, Qt::LeftButton, {}, label->rect().center());
+        QCOMPARE(t_->speech.said.size(), before + 1);
+        QCOMPARE(t_->speech.said.last(), QStringList{t_->find(board, "Label2", 0)->accessibleName()});
+        QVERIFY(tabTo(t_->find(board, "Label2", 3)));
+        key(Qt::Key_Return);  // picked up by keyboard
+        QCOMPARE(t_->speech.said.last(), QStringList{t_->find(board, "Label2", 3)->accessibleName()});
+        const int said = int(t_->speech.said.size());
+        QVERIFY(t_->click(board, "Label3", 0) && t_->click(u"parts"_s, "Label3", 2));
+        QCOMPARE(t_->speech.said.size(), said);
+
+        // Kept while the program runs: the menu built again still has it on.
+        QVERIFY(t_->click(kMenu, "Label2", 16) && t_->click(kTitle, "Command1"));
+        QVERIFY(t_->find<QCheckBox>(kMenu, "Check1")->isChecked());
+        QVERIFY(t_->openFromCatalogue() && t_->answerQuiz());
+        QCOMPARE(t_->top(), kResults);
+        QCOMPARE(t_->speech.said.last(),
+                 QStringList({u"Well Done!"_s, t_->text(kResults, "Label1"), t_->text(kResults, "Label2")}));
+    }
+
+    // Without a voice the switch is greyed; a voice that cannot be made turns it off and greys it.
+    void readAloudWithoutAVoice() {
+        t_->speech.voice = false;
+        QVERIFY(t_->startAtMenu());
+        auto* check = t_->find<QCheckBox>(kMenu, "Check1");
+        QVERIFY(!check->isEnabled());
+        t_->speech.voice = true;
+        t_->context().screens->unload(screen::kMenu);
+        t_->context().screens->show(screen::kMenu);
+        check = t_->find<QCheckBox>(kMenu, "Check1");
+        QVERIFY(check->isEnabled());
+        t_->speech.voice = false;
+        QVERIFY(t_->click(kMenu, "Check1"));
+        QVERIFY(!check->isChecked() && !check->isEnabled());
+        QCOMPARE(t_->context().shared.readaloud, 0);
     }
 
     void enterInTheNameBoxPrints() {
