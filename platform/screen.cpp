@@ -176,6 +176,7 @@ void setupControl(QWidget* control, const QString& name, const TwipsBox& box, co
     if (textColour.isValid()) {
         QPalette pal = control->palette();
         pal.setColor(QPalette::WindowText, textColour);
+        pal.setColor(QPalette::Disabled, QPalette::WindowText, colours::kInactive);  // greyed, as buttons are
         control->setPalette(pal);
     }
 }
