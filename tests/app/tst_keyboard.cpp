@@ -27,8 +27,10 @@ class TestKeyboard : public ProgramTest {
     }
 
   private Q_SLOTS:
+    // A topic's quiz begun and left by keyboard, then a whole worksheet quiz, to the same results as by
+    // pointer.
     void aQuizByKeyboard() {
-        QVERIFY(t_->start());
+        QVERIFY(t_->addWorksheets({u"Pond life"_s}) && t_->start());
         key(Qt::Key_Return);  // "OK"
         auto* plants = t_->find<LabelButton>(kMenu, "Label2", 1);
         QVERIFY(tabTo(plants));
@@ -58,6 +60,24 @@ class TestKeyboard : public ProgramTest {
         QCOMPARE(t_->top(), u"parts"_s);
         key(Qt::Key_Escape);
         QCOMPARE(t_->top(), kMenu);
+
+        QVERIFY(tabTo(t_->find(kMenu, "Label2", 18)));  // Worksheet Catalogue
+        key(Qt::Key_Return);
+        QVERIFY(tabTo(t_->find(kCatalogue, "Label2", 1)));
+        key(Qt::Key_Return);
+        for (int q = 1; q <= 10; ++q) {  // by number and by letter in turn; question 3 wrongly
+            const int answer = q == 3 ? wrongAnswer(q) : rightAnswer(q);
+            key(Qt::Key(q % 2 ? Qt::Key_0 + answer : Qt::Key_A + answer - 1));
+            QVERIFY(tabTo(t_->find(kQuiz, "Label3", 1)));
+            key(Qt::Key_Return);
+        }
+        QCOMPARE(t_->top(), kResults);
+        QVERIFY(t_->text(kResults, "Label1").contains(u"9 out of 10"_s));
+        TestProgram byPointer;
+        QVERIFY(byPointer.addWorksheets({u"Pond life"_s}) && byPointer.startAtMenu() &&
+                byPointer.openFromCatalogue() && byPointer.answerQuiz({3}));
+        QCOMPARE(t_->text(kResults, "Label1"), byPointer.text(kResults, "Label1"));
+        QCOMPARE(t_->text(kResults, "Label5"), byPointer.text(kResults, "Label5"));
     }
 
     // Each label picked up, carried box by box to its own and put down: full marks, as by the pointer.

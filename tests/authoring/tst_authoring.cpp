@@ -193,24 +193,50 @@ class TestAuthoring : public ProgramTest {
         QVERIFY(QFile::exists(sheet(QStringLiteral("One more"))));  // the file written first stays
     }
 
-    void keyboardRunsThroughTheBoxes() {
-        openWizard();
-        auto after = [](QWidget* w, Qt::Key key) {
-            w->setFocus();
-            QTest::keyClick(w, key);
-            return QApplication::focusWidget();
+    // A whole worksheet by keyboard alone, from the menu: Enter moves on through the boxes and adds nothing,
+    // Tab goes on to the ticks and the buttons. The file is the one the same worksheet typed by pointer
+    // makes.
+    void aWorksheetByKeyboard() {
+        QVERIFY(t_->startAtMenu());
+        const auto key = [](Qt::Key k) {
+            QTest::keyClick(QApplication::focusWidget(), k);
+            settle();
         };
-        // Enter moves on through the boxes and adds nothing; Tab goes the same way, then on to the ticks.
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
-            QCOMPARE(after(box("Text1"), key), box("Text2", 0));
-            QCOMPARE(after(box("Text2", 0), key), box("Text3", 0));
-            QCOMPARE(after(box("Text3", 0), key), box("Text3", 1));
-            QCOMPARE(after(box("Text3", 3), key), box("Text2", 1));
-            QCOMPARE(after(box("Text3", 19), key), box("Text2", 5));
+        const auto tabTo = [&key](QWidget* control) {
+            for (int i = 0; i < 120 && QApplication::focusWidget() != control; ++i) key(Qt::Key_Tab);
+            return QApplication::focusWidget() == control;
+        };
+        QVERIFY(tabTo(t_->find(kMenu, "Label2", 17)));
+        key(Qt::Key_Return);
+        QCOMPARE(t_->top(), kWizard);
+        const QString title = QStringLiteral("Plants, pots & soil");
+        QVERIFY(tabTo(box("Text1")));
+        QTest::keyClicks(QApplication::focusWidget(), title);
+        for (int q = 0; q < 10; ++q) {
+            key(Qt::Key_Return);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Question number %1?").arg(q + 1));
+            for (int j = 0; j < 4; ++j) {
+                key(Qt::Key_Return);
+                QTest::keyClicks(QApplication::focusWidget(),
+                                 QStringLiteral("Answer %1%2").arg(q + 1).arg(QChar(u'A' + j)));
+            }
         }
-        QCOMPARE(after(box("Text3", 39), Qt::Key_Return), box("Text3", 39));  // the last box: nothing
-        QCOMPARE(after(box("Text3", 39), Qt::Key_Tab), tickBox(0));
-        QVERIFY(box("Text3", 39)->text().isEmpty());
+        key(Qt::Key_Return);  // the last box: nothing further
+        QCOMPARE(QApplication::focusWidget(), box("Text3", 39));
+        key(Qt::Key_Tab);
+        for (int i = 0; i < 40; ++i) {
+            QCOMPARE(QApplication::focusWidget(), tickBox(i));
+            if (i % 4 == (i / 4) % 4) key(Qt::Key_Space);
+            key(Qt::Key_Tab);
+        }
+        QVERIFY(tabTo(t_->find(kWizard, "Label3", 1)));  // Save
+        key(Qt::Key_Return);
+        QCOMPARE(t_->dialogs.texts(), QStringList{kSaved});
+        const QByteArray byKeyboard = fileBytes(sheet(title));
+        QVERIFY(exitWizard() && t_->click(kMenu, "Label2", 17));
+        typeWorksheet(title);
+        QVERIFY(save());
+        QCOMPARE(byKeyboard, fileBytes(sheet(title)));
     }
 
     void cataloguePages_data() {
