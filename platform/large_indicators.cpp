@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
+#include <QWidget>
 
 #include "fonts.h"
 #include "twips.h"
@@ -38,6 +40,25 @@ class ShownStyle final : public QProxyStyle {
             default:
                 return base;
         }
+    }
+
+    // An option button or tick box with the focus has a ring round its text that a projector shows: two
+    // design pixels in the text's colour, where the toolkit draws a faint tint.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameFocusRect || !widget ||
+            !(widget->inherits("QRadioButton") || widget->inherits("QCheckBox"))) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const qreal ring = shownPixels(2);
+        painter->save();
+        painter->setPen(QPen(option->palette.color(QPalette::WindowText), ring));
+        painter->setBrush(Qt::NoBrush);
+        const QRectF around =
+            QRectF(option->rect).adjusted(-2 * ring, 0, 2 * ring, 0) & QRectF(widget->rect());
+        painter->drawRect(around.adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2));
+        painter->restore();
     }
 
     // Labels, option buttons and tick boxes draw their text here: bold Tahoma is overstruck.

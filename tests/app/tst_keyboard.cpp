@@ -53,6 +53,19 @@ class TestKeyboard : public ProgramTest {
             key(k);
             QVERIFY(t_->find<QRadioButton>(kQuiz, "Option1", answer)->isChecked());
         }
+        // The focused answer has a ring round its text in the text's colour, gone when the focus moves on.
+        auto* fourth = t_->find<QRadioButton>(kQuiz, "Option1", 4);
+        const auto yellow = [fourth] {
+            const QImage image = fourth->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == colours::kYellow;
+            return n;
+        };
+        QCOMPARE(QApplication::focusWidget(), fourth);
+        const int ringed = yellow();
+        key(Qt::Key_Tab);
+        QVERIFY(yellow() < ringed - 2 * fourth->height());
         QVERIFY(tabTo(t_->find(kQuiz, "Label3", 1)));
         key(Qt::Key_Enter);
         QCOMPARE(t_->text(kQuiz, "Label4"), u"Question 2"_s);
