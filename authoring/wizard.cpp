@@ -203,10 +203,15 @@ void wizard::Label3_Click(int index) {
 }
 
 void wizard::genwork() {
-    const WizardContent c = content();
-    const QString problem = checkWorksheet(c);
-    if (!problem.isEmpty()) {
+    WizardContent c = content();
+    if (const QString problem = checkWorksheet(c); !problem.isEmpty()) {
         context_.dialogs->message(problem);
+        return;
+    }
+    // What the file cannot keep is changed where the teacher sees it, and nothing is saved this time.
+    if (const QString changed = fitToFile(c); !changed.isEmpty()) {
+        fill(c);
+        context_.dialogs->message(changed);
         return;
     }
     context_.dialogs->message(saveWorksheet(context_.paths, context_.shared, c));

@@ -5,6 +5,49 @@
 
 namespace bt {
 
+namespace {
+
+enum class Change { None, LineBreak, Broken, Quotes };
+
+// Makes the text fit a worksheet file; what was changed first.
+Change fit(QString& text) {
+    Change change = Change::None;
+    const auto note = [&change](Change c) {
+        if (change == Change::None) change = c;
+    };
+    if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'))) {
+        text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        note(Change::LineBreak);
+    }
+    if (!text.isValidUtf16()) {
+        QString whole;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                whole += c;
+                whole += text[++i];
+            } else if (!c.isSurrogate()) {
+                whole += c;
+            }
+        }
+        text = whole;
+        note(Change::Broken);
+    }
+    if (!textFitsFile(text)) {  // quotes in a text that must itself be quoted
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] != u'"') continue;
+            const bool opening =
+                i == 0 || text[i - 1].isSpace() || QStringLiteral("([{").contains(text[i - 1]);
+            text[i] = opening ? QChar(0x201C) : QChar(0x201D);
+        }
+        note(Change::Quotes);
+    }
+    return change;
+}
+
+}  // namespace
+
 QString checkWorksheet(const WizardContent& content) {
     if (content.title.isEmpty()) return QStringLiteral("You have not chosen a title for your worksheet");
     if (const QString problem = titleProblem(content.title); !problem.isEmpty()) return problem;
@@ -52,10 +95,45 @@ WizardContent contentOf(const Worksheet& worksheet) {
     return content;
 }
 
+QString fitToFile(WizardContent& content) {
+    for (int q = 0; q < kQuestions; ++q) {
+        Change change = fit(content.questions[q]);
+        for (int j = 0; j < 4; ++j) {
+            const Change c = fit(content.answers[4 * q + j]);
+            if (change == Change::None) change = c;
+        }
+        const QString question = QStringLiteral("Question") + numText(q + 1);
+        switch (change) {
+            case Change::None:
+                continue;
+            case Change::LineBreak:
+                return question + QStringLiteral(
+                                      " had a line break in it, which has been changed to a space. Please "
+                                      "check it and save again.");
+            case Change::Broken:
+                return question + QStringLiteral(
+                                      " had a character that cannot be saved, which has been taken out. "
+                                      "Please check it and save again.");
+            case Change::Quotes:
+                return question + QStringLiteral(
+                                      " had double quotes that a worksheet cannot keep there, which have "
+                                      "been changed to \u201C and \u201D. Please check it and save again.");
+        }
+    }
+    return {};
+}
+
 QString saveWorksheet(const ContentPaths& paths, SharedValues& shared, const WizardContent& content) {
     if (!titleProblem(content.title).isEmpty()) return kSaveProblem;
-    if (!writeWorksheet(worksheetPath(paths, content.title), worksheetOf(content))) return kSaveProblem;
-    if (!trackworksheets(registerPath(paths), content.title, shared)) return kSaveProblem;
+    const Worksheet worksheet = worksheetOf(content);
+    const QString file = worksheetPath(paths, content.title);
+    if (!writeWorksheet(file, worksheet) || readWorksheetFile(file) != worksheet) return kSaveProblem;
+    const QString reg = registerPath(paths);
+    SharedValues check;
+    if (!trackworksheets(reg, content.title, shared) || !readRegister(reg, check)) return kSaveProblem;
+    const auto* names = check.worksheetnames.begin() + 1;
+    if (std::find(names, names + check.worksheetcount, content.title) == names + check.worksheetcount)
+        return kSaveProblem;
     return kSaved;
 }
 

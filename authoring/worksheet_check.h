@@ -32,12 +32,18 @@ Worksheet worksheetOf(const WizardContent& content);
 // The boxes filled from a worksheet.
 WizardContent contentOf(const Worksheet& worksheet);
 
+// Changes what a worksheet file cannot hold into the nearest it can, in the boxes the teacher sees: a line
+// break becomes a blank, a broken character (an unpaired surrogate) goes, and the double quotes of a text
+// that must be stored in quotes become curly ones. Returns the message naming the first question changed;
+// empty when nothing needed changing. The title is titleProblem()'s.
+QString fitToFile(WizardContent& content);
+
 inline const QString kSaveProblem = QStringLiteral("There was a problem saving your worksheet");
 inline const QString kSaved = QStringLiteral("Your worksheet has been saved.");
 
-// Writes the worksheet file, then enters the title in the register. Returns the message to show:
-// kSaved, or kSaveProblem when the file or the register could not be written (a file written before a
-// register failure stays).
+// Writes the worksheet file, then enters the title in the register, and reads both back. Returns the
+// message to show: kSaved, or kSaveProblem when the file or the register could not be written or does not
+// read back as saved (a file written before a register failure stays).
 QString saveWorksheet(const ContentPaths& paths, SharedValues& shared, const WizardContent& content);
 
 // One page of the catalogue: page p (from 0) shows register entries 24p + 1 to 24p + 24.

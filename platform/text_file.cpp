@@ -51,12 +51,14 @@ void RecordReader::skipLineEnd() {
     }
 }
 
-std::optional<QString> RecordReader::readField() {
+std::optional<QString> RecordReader::readField(bool* quoted) {
     if (atEnd()) return std::nullopt;
     while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
 
     QString field;
-    if (pos_ < text_.size() && text_[pos_] == u'"') {
+    const bool inQuotes = pos_ < text_.size() && text_[pos_] == u'"';
+    if (quoted) *quoted = inQuotes;
+    if (inQuotes) {
         ++pos_;
         const qsizetype start = pos_;
         while (!atLineEnd() && text_[pos_] != u'"') ++pos_;

@@ -28,8 +28,9 @@ class RecordReader {
     // Opens a file for input; nothing when it is missing or cannot be read.
     static std::optional<RecordReader> open(const QString& path);
 
-    // The next field; nothing once the end of the file is reached.
-    std::optional<QString> readField();
+    // The next field; nothing once the end of the file is reached. quoted, when given, tells whether the
+    // field was in double quotes.
+    std::optional<QString> readField(bool* quoted = nullptr);
     // The next field as a whole number, as a count is read; nothing past the end or when the field is not
     // a whole number.
     std::optional<int> readNumber();

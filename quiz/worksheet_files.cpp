@@ -1,6 +1,7 @@
 #include "worksheet_files.h"
 
 #include <QDir>
+#include <algorithm>
 
 #include "content_paths.h"
 #include "text_file.h"
@@ -17,10 +18,28 @@ QString unescaped(QString text) {
 }
 
 const QString kSpare = QStringLiteral(" ");
+const QString kQuotedSpare = QStringLiteral("2");  // the file's quoted texts are kept as they are
 
-// A register entry as written: quoted when it holds a comma, so that it reads back as one name.
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+bool startsUnread(const QString& text) {  // the reader would skip it, or take it for a quoted field
+    return !text.isEmpty() && (isBlank(text.front()) || text.front() == u'"');
+}
+
+// A text that reads back the same written as earlier versions wrote it.
+bool plainText(const QString& text) {
+    return !text.contains(QLatin1Char('&')) && !startsUnread(text);
+}
+
+QString quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// A register entry as written: quoted when it holds a comma or begins with a blank, so that it reads back
+// as one whole name.
 QString registerRecord(const QString& name) {
-    return name.contains(QLatin1Char(',')) ? QLatin1Char('"') + name + QLatin1Char('"') : name;
+    return name.contains(QLatin1Char(',')) || startsUnread(name) ? quoted(name) : name;
 }
 
 using Names = decltype(SharedValues::worksheetnames);
@@ -34,18 +53,43 @@ bool writeRegister(const QString& path, const Names& names, int count) {
 
 }  // namespace
 
-QStringList worksheetRecords(const Worksheet& worksheet) {
-    QStringList records;
-    records << escaped(worksheet.title) << kSpare;
+namespace {
+
+// Every text of the worksheet, the title first.
+QStringList textsOf(const Worksheet& worksheet) {
+    QStringList texts{worksheet.title};
     for (const Question& q : worksheet.questions) {
-        records << escaped(q.text);
-        for (const QString& answer : q.answers) records << escaped(answer);
+        texts << q.text;
+        for (const QString& answer : q.answers) texts << answer;
+    }
+    return texts;
+}
+
+}  // namespace
+
+bool textFitsFile(const QString& text) {
+    if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) || !text.isValidUtf16())
+        return false;
+    return plainText(text) || !text.contains(QLatin1Char('"'));
+}
+
+QStringList worksheetRecords(const Worksheet& worksheet) {
+    const QStringList texts = textsOf(worksheet);
+    const bool quotes = !std::all_of(texts.begin(), texts.end(), plainText);
+    const auto record = [](const QString& text) { return plainText(text) ? escaped(text) : quoted(text); };
+    QStringList records;
+    records << record(worksheet.title) << (quotes ? kQuotedSpare : kSpare);
+    for (const Question& q : worksheet.questions) {
+        records << record(q.text);
+        for (const QString& answer : q.answers) records << record(answer);
         records << QString::number(q.correct) << kSpare;
     }
     return records;
 }
 
 bool writeWorksheet(const QString& path, const Worksheet& worksheet) {
+    const QStringList texts = textsOf(worksheet);
+    if (!std::all_of(texts.begin(), texts.end(), textFitsFile)) return false;
     RecordWriter out;
     for (const QString& record : worksheetRecords(worksheet)) out.write(record);
     return out.commit(path);
@@ -53,12 +97,18 @@ bool writeWorksheet(const QString& path, const Worksheet& worksheet) {
 
 std::optional<Worksheet> readworksheet(RecordReader& file1) {
     Worksheet read;
-    auto text = [&file1](QString& into) {
-        std::optional<QString> field = file1.readField();
-        if (field) into = unescaped(*field);
+    bool titleQuoted = false;
+    const std::optional<QString> title = file1.readField(&titleQuoted);
+    const std::optional<QString> spare = file1.readField();
+    if (!title || !spare) return std::nullopt;
+    const bool keepQuoted = *spare == kQuotedSpare;
+    read.title = titleQuoted && keepQuoted ? *title : unescaped(*title);
+    auto text = [&file1, keepQuoted](QString& into) {
+        bool inQuotes = false;
+        std::optional<QString> field = file1.readField(&inQuotes);
+        if (field) into = inQuotes && keepQuoted ? *field : unescaped(*field);
         return field.has_value();
     };
-    if (!text(read.title) || !file1.readField()) return std::nullopt;
     for (Question& q : read.questions) {
         if (!text(q.text)) return std::nullopt;
         for (QString& answer : q.answers)
@@ -86,6 +136,9 @@ QString worksheetPath(const ContentPaths& paths, const QString& title) {
 
 QString titleProblem(const QString& title) {
     if (title.isEmpty()) return QStringLiteral("You have not chosen a title for your worksheet");
+    if (!title.isValidUtf16())
+        return QStringLiteral(
+            "This worksheet title holds a character that cannot be saved. Please retype the title.");
     if (title.front().isSpace() || title.back().isSpace())
         return QStringLiteral("A worksheet title cannot begin or end with a space. Please remove the space.");
     static const QString kForbidden = QStringLiteral("\\/:*?\"<>|");
@@ -99,7 +152,12 @@ QString titleProblem(const QString& title) {
             return QStringLiteral(
                 "A worksheet title cannot contain a control character. Please retype the title.");
     }
-    if (title == QLatin1String(".") || title == QLatin1String(".."))
+    // Something to see: a letter, a number, a mark or a symbol, not only invisible characters (and not the
+    // folder names "." and "..").
+    const bool visible = std::any_of(title.begin(), title.end(), [](QChar c) {
+        return c.isLetterOrNumber() || c.isPunct() || c.isSymbol();
+    });
+    if (!visible || title == QLatin1String(".") || title == QLatin1String(".."))
         return QStringLiteral("A worksheet title needs letters or numbers. Please change the title.");
     if (title.compare(QLatin1String("track"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("The title \"%1\" is used by the program itself. Please choose another title.")

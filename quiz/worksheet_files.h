@@ -1,15 +1,22 @@
 #pragma once
 // Worksheet files and the worksheet register.
 //
-// A worksheet is the file "multiple\<title>.txt": 72 records: the title, a spare " ", then for each of the
-// ten questions its text, answers A to D, the correct answer's digit "1" (A) to "4" (D) and a spare " ".
-// Texts are stored with every "," written as "&" and read back with every "&" as "," (so no text keeps an
-// ampersand); the digit is stored as it is.
+// A worksheet is the file "multiple\<title>.txt": 72 records: the title, a spare record, then for each of
+// the ten questions its text, answers A to D, the correct answer's digit "1" (A) to "4" (D) and a spare
+// " ". The digit is stored as it is.
+//
+// Texts are stored as earlier versions stored them wherever that reads back the same: with every "," written
+// as "&" and read back with every "&" as ",". A text that would not read back so (one that holds an "&" or
+// begins with a blank or a double quote) is written in double quotes, which keep it as it is, and the spare
+// record after the title is then "2" to say so. Where the spare is anything else (in earlier versions'
+// files, and in files that need no quotes, whose bytes are as earlier versions wrote them) a quoted text
+// reads as earlier versions read it, with "&" as ",". A text that holds a line break (CR or LF) or a broken
+// character (an unpaired surrogate), or would need quotes and holds a double quote, cannot be stored.
 //
 // The register "multiple\track.txt" lists teacher worksheets in the order they were added: a count
 // (" 3 "), then one title per record. It holds at most 1000 names; titles are compared exactly, letter
-// case included. A title that holds a comma is written in double quotes, which the reader drops, so it
-// reads back whole.
+// case included. A title that holds a comma or begins with a blank is written in double quotes, which the
+// reader drops, so it reads back whole.
 
 #include <QString>
 #include <QStringList>
@@ -29,18 +36,25 @@ struct Question {
     QString text;
     std::array<QString, 4> answers;  // A to D
     int correct = 1;                 // the right answer, 1 (A) to 4 (D)
+    bool operator==(const Question&) const = default;
 };
 
 // A worksheet: its title and its ten questions, question q at index q - 1.
 struct Worksheet {
     QString title;
     std::array<Question, kQuestions> questions;
+    bool operator==(const Worksheet&) const = default;
 };
 
-// The file's records, in order, as the writer stores them.
+// True when a worksheet file can hold the text and read it back exactly.
+bool textFitsFile(const QString& text);
+
+// The file's records, in order, as the writer stores them (a text that does not fit is written as well as
+// the format allows).
 QStringList worksheetRecords(const Worksheet& worksheet);
 
-// Creates or replaces the worksheet file; false when it could not be written.
+// Creates or replaces the worksheet file; false when it could not be written or holds a text that does not
+// fit the file (nothing is then written).
 bool writeWorksheet(const QString& path, const Worksheet& worksheet);
 
 // Reads a worksheet from an open file; nothing when the file is short or a correct-answer record is not

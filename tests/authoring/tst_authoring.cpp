@@ -6,9 +6,11 @@
 #include <QTest>
 
 #include "test_program.h"
+#include "worksheet_files.h"
 
 using namespace bt;
 using namespace bt::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 const QString kSaved = QStringLiteral("Your worksheet has been saved.");
@@ -138,6 +140,8 @@ class TestAuthoring : public ProgramTest {
             QCOMPARE(QDir(t_->worksheets()).entryList(QDir::Files), before);  // nothing written
     }
 
+    // The bytes: texts as earlier versions wrote them, but for those that need quotes to read back whole,
+    // which the spare record after the title ("2") announces.
     void saveWritesTheFileByteForByte() {
         openWizard();
         typeWorksheet(QStringLiteral("Plants, pots & soil"));
@@ -146,7 +150,7 @@ class TestAuthoring : public ProgramTest {
         QVERIFY(save());
         QCOMPARE(t_->dialogs.texts(), QStringList{kSaved});
         QByteArray expected =
-            "Plants& pots & soil\r\n \r\nRoots& stems or leaves?\r\nAnswer 1A\r\nSalt & pepper\r\n"
+            "\"Plants, pots & soil\"\r\n2\r\nRoots& stems or leaves?\r\nAnswer 1A\r\n\"Salt & pepper\"\r\n"
             "Answer 1C\r\nAnswer 1D\r\n1\r\n \r\n";
         for (int q = 2; q <= 10; ++q) {
             expected += "Question number " + QByteArray::number(q) + "?\r\n";
@@ -157,6 +161,79 @@ class TestAuthoring : public ProgramTest {
         QCOMPARE(reg(), QByteArray(" 1 \r\n\"Plants, pots & soil\"\r\n"));
         QCOMPARE(t_->top(), kWizard);  // the wizard stays open with its contents
         QCOMPARE(box("Text1")->text(), QStringLiteral("Plants, pots & soil"));
+    }
+
+    // What a teacher types comes back exactly from the saved worksheet, or is refused or changed where the
+    // teacher sees it, with a message naming the question, and nothing is saved that time. The box: the
+    // title ("Text1"), question 3 ("Text2" 2) or its answer B ("Text3" 9).
+    void typedTextsRoundTrip_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");  // kSaved: kept exactly
+        QTest::addColumn<QString>("becomes");  // what the box then shows
+        const auto row = [](const char* what, const char* name, int index, const QString& typed,
+                            const QString& message, const QString& becomes) {
+            QTest::newRow(what) << QString::fromLatin1(name) << index << typed << message << becomes;
+        };
+        const QString q3 = QStringLiteral("Question 3 had ");
+        for (const auto& [what, text] :
+             {std::pair("comma and ampersand", u"Salt & pepper, please"_s),
+              std::pair("leading blank", u" Roots"_s), std::pair("blanks only", u"   "_s),
+              std::pair("quote inside", u"The \"root\" hairs"_s),
+              std::pair("beyond Windows-1252", u"Gdzie żyje żaba?"_s)}) {
+            row(qPrintable(u"answer: "_s + QLatin1String(what)), "Text3", 9, text, kSaved, text);
+            row(qPrintable(u"question: "_s + QLatin1String(what)), "Text2", 2, text, kSaved, text);
+        }
+        row("title: comma and ampersand", "Text1", 0, u"Plants, pots & soil"_s, kSaved,
+            u"Plants, pots & soil"_s);
+        row("answer: line break", "Text3", 9, u"Roots\nor stems"_s,
+            q3 + u"a line break in it, which has been changed to a space. Please check it and save again."_s,
+            u"Roots or stems"_s);
+        row("question: line break", "Text2", 2, u"Which part\r\nof a plant?"_s,
+            q3 + u"a line break in it, which has been changed to a space. Please check it and save again."_s,
+            u"Which part of a plant?"_s);
+        row("answer: leading double quote", "Text3", 9, u"\"Roots\" they say"_s,
+            q3 + u"double quotes that a worksheet cannot keep there, which have been changed to “ and ”. "
+                 u"Please "
+                 "check it and save again."_s,
+            u"“Roots” they say"_s);
+        row("answer: unpaired surrogate", "Text3", 9, u"Roots"_s + QChar(0xD83D),
+            q3 +
+                u"a character that cannot be saved, which has been taken out. Please check it and save again."_s,
+            u"Roots"_s);
+        row("title: unpaired surrogate", "Text1", 0, u"Pond"_s + QChar(0xDC00),
+            u"This worksheet title holds a character that cannot be saved. Please retype the title."_s,
+            u"Pond"_s + QChar(0xDC00));
+        row("title: invisible only", "Text1", 0, QString(3, QChar(0x200B)),
+            u"A worksheet title needs letters or numbers. Please change the title."_s,
+            QString(3, QChar(0x200B)));
+    }
+    void typedTextsRoundTrip() {
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, becomes);
+        openWizard();
+        typeWorksheet(QStringLiteral("Pond life"));
+        QLineEdit* typedInto = box(qPrintable(name), index);
+        typedInto->setText(typed);  // typed or pasted: line breaks and broken characters come by pasting
+        const QString title = box("Text1")->text();
+        QVERIFY(save());
+        QCOMPARE(t_->dialogs.texts(), QStringList{message});
+        QCOMPARE(typedInto->text(), becomes);
+        if (message != kSaved) {
+            QVERIFY(!QFile::exists(sheet(title)));
+            return;
+        }
+        const std::optional<Worksheet> read = readWorksheetFile(sheet(title));
+        QVERIFY(read);
+        QCOMPARE(read->title, title);
+        QCOMPARE(name == u"Text2"   ? read->questions[2].text
+                 : name == u"Text3" ? read->questions[2].answers[1]
+                                    : read->title,
+                 typed);
     }
 
     void savingTwiceAndUnderNewTitles() {

@@ -44,21 +44,67 @@ class TestWorksheetFiles : public QObject {
         QFile::remove(reg_);
     }
 
-    void readsBackWhatWasWritten() {
-        Worksheet w = sample(QStringLiteral("Plants, trees"));
-        w.questions[4].answers[1] = QStringLiteral("Salt & pepper");
-        w.questions[9].answers[3] = QString();  // texts may be empty
-        w.questions[2].text = QStringLiteral("Does a Zośka’s plant grow?");
-        QVERIFY(writeWorksheet(sheet_, w));
-        std::optional<Worksheet> read = readWorksheetFile(sheet_);
-        QVERIFY(read);
-        QCOMPARE(read->questions[4].answers[1],
-                 QStringLiteral("Salt , pepper"));  // no text keeps an ampersand
-        read->questions[4].answers[1] = w.questions[4].answers[1];
-        QCOMPARE(worksheetRecords(*read), worksheetRecords(w));
+    // A text in the title or an answer either reads back exactly, or is refused and nothing is written.
+    // Quotes are written only where needed: a plain worksheet's bytes are as earlier versions wrote them.
+    void textsReadBackExactly_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("fits");
+        QTest::addColumn<bool>("plainBytes");
+        const auto row = [](const char* name, const QString& text, bool fits, bool plain) {
+            QTest::newRow(name) << text << fits << plain;
+        };
+        row("plain", u"Roots"_s, true, true);
+        row("comma", u"Roots, stems"_s, true, true);
+        row("empty", QString(), true, true);
+        row("double quote inside", u"The \"root\" hairs"_s, true, true);
+        row("trailing blank", u"Roots "_s, true, true);
+        row("beyond Windows-1252", u"Does a Zośka’s plant grow?"_s, true, true);
+        row("ampersand", u"Salt & pepper"_s, true, false);
+        row("ampersand and comma", u"Salt & pepper, please"_s, true, false);
+        row("leading blank", u" Roots"_s, true, false);
+        row("leading tab", u"\tRoots"_s, true, false);
+        row("blanks only", u"   "_s, true, false);
+        row("leading double quote", u"\"Roots"_s, false, false);
+        row("line feed", u"Roots\nor stems"_s, false, false);
+        row("carriage return", u"Roots\ror stems"_s, false, false);
+        row("unpaired surrogate", u"Roots"_s + QChar(0xD800), false, false);
+        row("quoted and a quote inside", u"\"Roots\" they say"_s, false, false);
+        row("ampersand and a quote", u"Salt & \"pepper\""_s, false, false);
+    }
+    void textsReadBackExactly() {
+        QFETCH(QString, text);
+        QFETCH(bool, fits);
+        QFETCH(bool, plainBytes);
+        for (const bool inTitle : {false, true}) {
+            QFile::remove(sheet_);
+            Worksheet w = sample(inTitle ? text : u"Plants"_s);
+            w.questions[4].answers[1] = text;
+            QCOMPARE(textFitsFile(text), fits);
+            QCOMPARE(writeWorksheet(sheet_, w), fits);
+            if (!fits) {
+                QVERIFY(!QFile::exists(sheet_));
+                continue;
+            }
+            QCOMPARE(readWorksheetFile(sheet_), w);
+            QCOMPARE(fileBytes(sheet_).split('\n').value(1), plainBytes ? " \r" : "2\r");  // the spare
+        }
         // Lines ended by LF alone, as other programs write them, read the same.
-        QVERIFY(writeFile(sheet_, fileBytes(sheet_).replace("\r\n", "\n")));
-        QCOMPARE(readWorksheetFile(sheet_)->questions[9].answers[2], QStringLiteral("C10"));
+        if (fits && !text.contains(u'\t')) {
+            QVERIFY(writeFile(sheet_, fileBytes(sheet_).replace("\r\n", "\n")));
+            QCOMPARE(readWorksheetFile(sheet_)->questions[4].answers[1], text);
+        }
+    }
+
+    // Files written by earlier versions read as they always did: "&" as ",", a leading quote dropped with
+    // whatever follows its partner.
+    void earlierFilesReadTheSame() {
+        QVERIFY(writeWorksheet(sheet_, sample()));
+        QByteArray old = fileBytes(sheet_);
+        old.replace("\r\nB5\r\n", "\r\nSalt & pepper\r\n").replace("\r\nC5\r\n", "\r\n\"A&B\" more\r\n");
+        QVERIFY(writeFile(sheet_, old));
+        const std::optional<Worksheet> read = readWorksheetFile(sheet_);
+        QCOMPARE(read->questions[4].answers[1], u"Salt , pepper"_s);
+        QCOMPARE(read->questions[4].answers[2], u"A,B"_s);
     }
 
     void damagedWorksheetsRefused_data() {
@@ -114,6 +160,9 @@ class TestWorksheetFiles : public QObject {
         row("add: other case is another name", ab, "+a", true, registerBytes({"A", "B", "a"}), {"A", "B"});
         row("add: a comma title quoted", ab, "+A, b", true, " 3 \r\nA\r\nB\r\n\"A, b\"\r\n", {"A", "B"});
         row("add: a comma title found, not doubled", registerBytes({"A, b"}), "+A, b", true, {}, {"A, b"});
+        row("add: a leading blank kept in quotes", ab, "+ C", true, " 3 \r\nA\r\nB\r\n\" C\"\r\n",
+            {"A", "B"});
+        row("read: a quoted leading blank", " 1 \r\n\" C\"\r\n", "", true, {}, {" C"});
         row("add: the 1000th", registerBytes(sheetNames(999)), "+Sheet 1000", true, full, sheetNames(999));
         row("add: full, no 1001st", full, "+Sheet 1001", false, {}, sheetNames(1000));
         row("add: full, but a known name saves", full, "+Sheet 500", true, {}, sheetNames(1000));
@@ -166,6 +215,10 @@ class TestWorksheetFiles : public QObject {
         QTest::newRow("double quote") << QStringLiteral("\"Bugs\"") << chars;
         QTest::newRow("dot") << QStringLiteral(".") << QStringLiteral("A worksheet title needs letters");
         QTest::newRow("tab inside") << QStringLiteral("a\tb") << control;
+        QTest::newRow("unpaired surrogate")
+            << u"Pond"_s + QChar(0xDC00) << QStringLiteral("This worksheet title holds a character");
+        QTest::newRow("invisible only")
+            << QString(2, QChar(0x200B)) << QStringLiteral("A worksheet title needs letters");
         QTest::newRow("the register's own name")
             << QStringLiteral("Track") << QStringLiteral("The title \"Track\" is used");
         QTest::newRow("too long") << QString(300, u'x') << QStringLiteral("This worksheet title is too long");
