@@ -134,7 +134,10 @@ wizard::wizard(Context& context, QWidget* parent, const Worksheet* editing)
           addButton(QStringLiteral("Label3"), kSaveIndex, QStringLiteral("Save Worksheet"), kSave)})
         connect(b, &LabelButton::clicked, this, &wizard::Label3_Click);
     setFocusProxy(text1_);
-    if (editing) fill(contentOf(*editing));
+    if (editing) {
+        fill(contentOf(*editing));
+        own_ = editing->title;
+    }
 }
 
 void wizard::load() {
@@ -214,7 +217,13 @@ void wizard::genwork() {
         context_.dialogs->message(changed);
         return;
     }
-    context_.dialogs->message(saveWorksheet(context_.paths, context_.shared, c));
+    if (c.title != own_) {
+        const QString question = replaceQuestion(context_.paths, context_.shared, c.title);
+        if (!question.isEmpty() && !context_.dialogs->ask(question)) return;
+    }
+    const QString said = saveWorksheet(context_.paths, context_.shared, c);
+    if (said == kSaved) own_ = c.title;
+    context_.dialogs->message(said);
 }
 
 void openWizard(Context& context, const Worksheet& worksheet) {

@@ -40,6 +40,7 @@ class wizard : public Screen {
     std::array<QLineEdit*, kQuestions> text2_{};
     std::array<QLineEdit*, 4 * kQuestions> text3_{};
     std::array<QCheckBox*, 4 * kQuestions> check1_{};
+    QString own_;  // the title this wizard opened or last saved: saving under it again asks nothing
 };
 
 // Opens the wizard filled with a worksheet, for editing.

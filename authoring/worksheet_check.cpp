@@ -1,7 +1,10 @@
 #include "worksheet_check.h"
 
+#include <QFile>
+
 #include "content_paths.h"
 #include "numtext.h"
+#include "topics.h"
 
 namespace bt {
 
@@ -121,6 +124,20 @@ QString fitToFile(WizardContent& content) {
         }
     }
     return {};
+}
+
+QString replaceQuestion(const ContentPaths& paths, const SharedValues& shared, const QString& title) {
+    const QString file = worksheetPath(paths, title);
+    const auto* names = shared.worksheetnames.begin() + 1;
+    if (!QFile::exists(file) &&
+        std::find(names, names + shared.worksheetcount, title) == names + shared.worksheetcount)
+        return {};
+    QString question = QStringLiteral("A worksheet called \"%1\" already exists.").arg(title);
+    for (const Topic& topic : topics())
+        if (paths.resolve(QString::fromLatin1(topic.worksheet)) == file)
+            question +=
+                QStringLiteral(" It is the quiz of the topic \"%1\".").arg(QString::fromLatin1(topic.title));
+    return question + QStringLiteral(" Replace it?");
 }
 
 QString saveWorksheet(const ContentPaths& paths, SharedValues& shared, const WizardContent& content) {

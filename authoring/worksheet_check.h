@@ -38,6 +38,10 @@ WizardContent contentOf(const Worksheet& worksheet);
 // empty when nothing needed changing. The title is titleProblem()'s.
 QString fitToFile(WizardContent& content);
 
+// The question to ask before saving under this title, when a worksheet of that title is there already (its
+// file, or its name in the register); empty when there is none. A topic's own quiz is named as such.
+QString replaceQuestion(const ContentPaths& paths, const SharedValues& shared, const QString& title);
+
 inline const QString kSaveProblem = QStringLiteral("There was a problem saving your worksheet");
 inline const QString kSaved = QStringLiteral("Your worksheet has been saved.");
 

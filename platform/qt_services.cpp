@@ -100,4 +100,10 @@ bool QtDialogs::confirm(const QString& text) {
     return box.exec() == QMessageBox::Ok;
 }
 
+bool QtDialogs::ask(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kProductName, text, QMessageBox::Yes | QMessageBox::No, window_);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace bt

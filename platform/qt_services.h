@@ -69,6 +69,7 @@ class QtDialogs final : public Dialogs {
     void setWindow(QWidget* window) { window_ = window; }
     void message(const QString& text) override;
     bool confirm(const QString& text) override;
+    bool ask(const QString& text) override;
 
   private:
     QWidget* window_;

@@ -236,6 +236,31 @@ class TestAuthoring : public ProgramTest {
                  typed);
     }
 
+    // Saving under a title that is there already asks first, and only Yes replaces it; the wizard's own
+    // worksheet, once saved or opened for editing, is saved again without asking.
+    void replacingAsks() {
+        QVERIFY(t_->addWorksheets({QStringLiteral("Pond life")}));
+        const QByteArray before = fileBytes(sheet(QStringLiteral("Pond life")));
+        openWizard();
+        typeWorksheet(QStringLiteral("Pond life"));
+        QVERIFY(save());  // no answer: No
+        QCOMPARE(t_->dialogs.texts(),
+                 QStringList{QStringLiteral("A worksheet called \"Pond life\" already exists. Replace it?")});
+        QCOMPARE(fileBytes(sheet(QStringLiteral("Pond life"))), before);
+        t_->dialogs.answers = {true};
+        QVERIFY(save() && save());  // Yes, then its own: not asked again
+        QCOMPARE(t_->dialogs.texts().mid(1), (QStringList{t_->dialogs.texts()[0], kSaved, kSaved}));
+        QVERIFY(fileBytes(sheet(QStringLiteral("Pond life"))) != before);
+        t_->dialogs.shown.clear();
+        typeInto(box("Text1"), QStringLiteral("Parts of a Plant"));  // a topic's own quiz
+        QVERIFY(save());
+        QCOMPARE(t_->dialogs.texts(), QStringList{QStringLiteral(
+                                          "A worksheet called \"Parts of a Plant\" already exists. It is the "
+                                          "quiz of the topic \"Parts of a Plant\". Replace it?")});
+        QCOMPARE(fileBytes(sheet(QStringLiteral("Parts of a Plant"))),
+                 fileBytes(sourceContent() + QStringLiteral("/multiple/Parts of a Plant.txt")));
+    }
+
     void savingTwiceAndUnderNewTitles() {
         openWizard();
         typeWorksheet(QStringLiteral("Minibeasts"));

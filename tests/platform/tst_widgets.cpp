@@ -147,15 +147,23 @@ class TestWidgets : public QObject {
         QCOMPARE(shown(), colours::kScreen);
     }
 
-    void confirm() {
-        for (QMessageBox::StandardButton press : {QMessageBox::Ok, QMessageBox::Cancel}) {
+    // OK and Cancel for a confirmation, Yes and No for a question; Enter alone answers a question No.
+    void confirmAndAsk() {
+        using Press = QMessageBox::StandardButton;
+        for (const auto& [press, yes] :
+             {std::pair(Press::Ok, true), std::pair(Press::Cancel, false), std::pair(Press::Yes, true),
+              std::pair(Press::No, false), std::pair(Press::NoButton, false)}) {
             QString shown;
             QTimer::singleShot(0, this, [&] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 shown = box->windowTitle() + u": "_s + box->text();
-                box->button(press)->click();  // no such button: a crash, not a hang
+                if (press == Press::NoButton)
+                    QTest::keyClick(box, Qt::Key_Return);
+                else
+                    box->button(press)->click();  // no such button: a crash, not a hang
             });
-            QCOMPARE(QtDialogs().confirm(u"Delete it?"_s), press == QMessageBox::Ok);
+            const bool question = press != Press::Ok && press != Press::Cancel;
+            QCOMPARE(question ? QtDialogs().ask(u"Delete it?"_s) : QtDialogs().confirm(u"Delete it?"_s), yes);
             QCOMPARE(shown, u"Brambleton: Delete it?"_s);
         }
     }
