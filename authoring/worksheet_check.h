@@ -53,7 +53,8 @@ QString saveWorksheet(const ContentPaths& paths, SharedValues& shared, const Wiz
 // One page of the catalogue: page p (from 0) shows register entries 24p + 1 to 24p + 24.
 struct CatalogPage {
     static constexpr int kSlots = 24;
-    static constexpr int kLastPage = 40;
+    // Enough pages for every name the register can hold: 42 pages for 1000 names.
+    static constexpr int kLastPage = (kMaxWorksheets - 1) / kSlots;
     QStringList names;  // at most 24
     bool previous = false;
     bool next = false;

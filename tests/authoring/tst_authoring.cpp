@@ -348,7 +348,7 @@ class TestAuthoring : public ProgramTest {
         QTest::newRow("3 on one page") << 3 << 1 << 3;
         QTest::newRow("24 fill one page") << 24 << 1 << 24;
         QTest::newRow("25 need two") << 25 << 2 << 1;
-        QTest::newRow("1000: page 41 is the last") << 1000 << 41 << 24;
+        QTest::newRow("1000: page 42 holds the last 16") << 1000 << 42 << 16;
     }
     void cataloguePages() {
         QFETCH(int, count);
