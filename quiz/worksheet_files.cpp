@@ -1,6 +1,7 @@
 #include "worksheet_files.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <algorithm>
 
 #include "content_paths.h"
@@ -189,8 +190,27 @@ bool readRegister(const QString& path, SharedValues& shared) {
     return true;
 }
 
+namespace {
+
+// How long a change waits for another copy of the program (on this machine or another sharing the folder)
+// to finish changing the register. A lock whose owner cannot be told (a program killed as it made the lock
+// file, before it wrote its name in it, or one on another machine) is taken over once it is this old; a
+// change holds the lock for milliseconds.
+constexpr int kLockWaitMs = 10000;
+constexpr int kStaleLockMs = 5000;
+
+// Takes the register's lock, waiting for another copy's change to end.
+bool lockRegister(QLockFile& lock) {
+    lock.setStaleLockTime(kStaleLockMs);
+    return lock.tryLock(kLockWaitMs);
+}
+
+}  // namespace
+
 bool trackworksheets(const QString& path, const QString& title, SharedValues& shared) {
-    if (!readRegister(path, shared)) return false;
+    if (path.isEmpty()) return false;
+    QLockFile lock(path + QLatin1String(".lock"));
+    if (!lockRegister(lock) || !readRegister(path, shared)) return false;
     const int count = shared.worksheetcount;
     for (int i = 1; i <= count; ++i)
         if (shared.worksheetnames[i] == title) return true;
@@ -200,7 +220,9 @@ bool trackworksheets(const QString& path, const QString& title, SharedValues& sh
 }
 
 bool delworksheet(const QString& path, const QString& name, SharedValues& shared) {
-    if (!readRegister(path, shared)) return false;
+    if (path.isEmpty()) return false;
+    QLockFile lock(path + QLatin1String(".lock"));
+    if (!lockRegister(lock) || !readRegister(path, shared)) return false;
     const int count = shared.worksheetcount;
     int p = 0;
     for (int i = 1; i <= count; ++i)

@@ -78,6 +78,10 @@ QString titleProblem(const QString& title);
 // register leaves worksheetcount as it was. False when anything failed.
 bool readRegister(const QString& path, SharedValues& shared);
 
+// A change to the register holds its lock file ("track.txt.lock") from reading it to writing it back, so
+// that copies of the program sharing the folder never lose each other's changes; a lock left by a copy
+// that died is taken over.
+//
 // Adds the title to the register unless an equal name is there. The in-memory worksheetcount keeps the
 // count that was read. False when the register is missing or unreadable, already holds 1000 names, or
 // cannot be rewritten; the register is then unchanged.
