@@ -23,7 +23,8 @@ bool isLineEnd(QChar c) {
 
 RecordReader::RecordReader(const QByteArray& bytes) {
     if (bytes.startsWith(kUtf8Bom)) {
-        QStringDecoder decoder(QStringDecoder::Utf8);
+        // Only the file's own mark is dropped: a text may begin with U+FEFF itself.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         text_ = decoder(bytes.mid(kUtf8Bom.size()));
     } else {
         QStringDecoder decoder(kCodePage);
