@@ -54,6 +54,12 @@ bool writeRegister(const QString& path, const Names& names, int count) {
 
 }  // namespace
 
+QStringList registerRecords(const SharedValues& shared) {
+    QStringList records{QLatin1Char(' ') + QString::number(shared.worksheetcount) + QLatin1Char(' ')};
+    for (int i = 1; i <= shared.worksheetcount; ++i) records << registerRecord(shared.worksheetnames[i]);
+    return records;
+}
+
 namespace {
 
 // Every text of the worksheet, the title first.
@@ -171,15 +177,18 @@ QString titleProblem(const QString& title) {
 
 bool readRegister(const QString& path, SharedValues& shared) {
     std::optional<RecordReader> file1 = RecordReader::open(path);
-    if (!file1) return false;
-    const std::optional<int> count = file1->readNumber();
+    return file1 && readRegister(*file1, shared);
+}
+
+bool readRegister(RecordReader& file1, SharedValues& shared) {
+    const std::optional<int> count = file1.readNumber();
     if (!count) return false;
     if (*count < 0) {
         shared.worksheetcount = 0;
         return false;
     }
     for (int i = 1; i <= *count; ++i) {
-        std::optional<QString> name = i <= kMaxWorksheets ? file1->readField() : std::nullopt;
+        std::optional<QString> name = i <= kMaxWorksheets ? file1.readField() : std::nullopt;
         if (!name) {
             shared.worksheetcount = i - 1;
             return false;

@@ -77,6 +77,10 @@ QString titleProblem(const QString& title);
 // and keeps what was read: worksheetcount then counts only the names actually read. A missing or unreadable
 // register leaves worksheetcount as it was. False when anything failed.
 bool readRegister(const QString& path, SharedValues& shared);
+// The same from an open file.
+bool readRegister(RecordReader& file1, SharedValues& shared);
+// The register's records for the names in memory, as a change writes them.
+QStringList registerRecords(const SharedValues& shared);
 
 // A change to the register holds its lock file ("track.txt.lock") from reading it to writing it back, so
 // that copies of the program sharing the folder never lose each other's changes; a lock left by a copy

@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  # build
-  g++ cmake ninja-build pkg-config
+  # build; clang for the fuzz targets (libFuzzer)
+  g++ cmake ninja-build pkg-config clang
   # Qt 6: widgets, print support, sound, SVG, extra image formats
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 libqt6multimedia6
