@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# End-to-end printing through CUPS: starts a CUPS server of its own in the foreground, adds a PDF printer
-# (cups-pdf) as the default, prints a worksheet, a certificate and a teacher page from the real screens,
-# and checks that three PDF files of one or more pages arrive. Then removes the printer and checks that the
-# same clicks give the printing-failure message. Stops the server by its process id.
+# End-to-end printing through CUPS: starts a CUPS server of its own in the foreground, with its own
+# configuration, socket, spool and logs in a temporary folder (so that it never meets the machine's CUPS or
+# another test run's), adds a PDF printer (cups-pdf, writing into that folder) as its default, prints a
+# worksheet, a certificate and a teacher page from the real screens, and checks that three PDF files of one
+# or more pages arrive. Then removes the printer and checks that the same clicks give the printing-failure
+# message. Every wait is for a condition, up to a bound. Stops the server by its process id.
 #
 # Usage: print_e2e.sh <tst_printing binary>, whose realPrinter test does the clicks. Needs root (the PDF
 # backend runs as root) and the packages cups, cups-bsd and printer-driver-cups-pdf, which scripts/setup.sh
@@ -18,27 +20,45 @@ ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 export PATH="$PATH:/usr/sbin"
 
 work=$(mktemp -d)
-out="${HOME:-/root}/PDF"
-mkdir -p "$out"
+out="$work/pdf"
+name="bram$$"  # cups-pdf reads /etc/cups/cups-pdf-<name>.conf for the printer cups-pdf:/<name>
+pdfconf="/etc/cups/cups-pdf-$name.conf"
+mkdir -p "$out" "$work"/{etc/ppd,etc/ssl,spool/tmp,cache,state,log,pdf-spool}
+# The filters run as lp: they read the spool and write its temporary folder, as in the machine's own CUPS.
+chmod 755 "$work"
+chgrp lp "$work/spool" "$work/spool/tmp" "$work/cache"
+chmod 710 "$work/spool"
+chmod 1770 "$work/spool/tmp"
+chmod 770 "$work/cache"
 cupsd_pid=""
 cleanup() {
-    lpadmin -x BramPDF >/dev/null 2>&1
     [ -n "$cupsd_pid" ] && kill "$cupsd_pid" 2>/dev/null && wait "$cupsd_pid" 2>/dev/null
-    rm -rf "$work"
+    rm -rf "$work" "$pdfconf"
 }
 trap cleanup EXIT
 
-if pgrep -x cupsd >/dev/null; then
-    echo "a CUPS server is already running; using it"
-else
-    cupsd -f >"$work/cupsd.log" 2>&1 &
-    cupsd_pid=$!
-fi
-for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
-lpstat -r || { echo "the CUPS server did not start"; cat "$work/cupsd.log"; exit 1; }
+# The machine's configuration with this server's own socket and folders.
+export CUPS_SERVER="$work/cups.sock"
+grep -vE '^\s*(Listen|Port|Browsing|BrowseLocalProtocols)\b' /etc/cups/cupsd.conf >"$work/etc/cupsd.conf"
+printf 'Listen %s\nBrowsing No\nWebInterface No\n' "$CUPS_SERVER" >>"$work/etc/cupsd.conf"
+cat >"$work/etc/cups-files.conf" <<FILES
+ServerRoot $work/etc
+RequestRoot $work/spool
+TempDir $work/spool/tmp
+CacheDir $work/cache
+StateDir $work/state
+ErrorLog $work/log/error_log
+AccessLog $work/log/access_log
+PageLog $work/log/page_log
+FILES
+printf 'Out %s\nSpool %s\nAnonDirName %s\n' "$out" "$work/pdf-spool" "$out" >"$pdfconf"
+cupsd -f -c "$work/etc/cupsd.conf" -s "$work/etc/cups-files.conf" >"$work/cupsd.log" 2>&1 &
+cupsd_pid=$!
+for _ in $(seq 100); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+lpstat -r || { echo "the CUPS server did not start"; cat "$work/cupsd.log" "$work/log/error_log"; exit 1; }
 
 fail=0
-lpadmin -p BramPDF -v cups-pdf:/ -P "$ppd" -E && lpadmin -d BramPDF || { echo "could not add the PDF printer"; exit 1; }
+lpadmin -p BramPDF -v "cups-pdf:/$name" -P "$ppd" -E && lpadmin -d BramPDF || { echo "could not add the PDF printer"; exit 1; }
 # The scheduler takes the new default a moment after lpadmin returns: wait until it says so and the printer
 # is ready, so that the program finds it.
 for _ in $(seq 100); do
