@@ -100,7 +100,8 @@ QByteArray RecordWriter::bytes() const {
     }
     QStringEncoder encoder(kCodePage, QStringEncoder::Flag::Stateless);
     QByteArray encoded = encoder(text);
-    if (!encoder.hasError()) return encoded;
+    // A file whose text begins "ï»¿" in Windows-1252 would read as UTF-8: it is written as UTF-8 instead.
+    if (!encoder.hasError() && !encoded.startsWith(kUtf8Bom)) return encoded;
     return kUtf8Bom + text.toUtf8();
 }
 

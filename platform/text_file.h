@@ -54,8 +54,8 @@ class RecordWriter {
     // A count as the register stores it: a blank, the digits, a blank (" 3 ").
     void writeNumber(int value);
 
-    // The file's bytes: every record followed by CR LF, in Windows-1252 when every character fits,
-    // otherwise UTF-8 behind a byte-order mark.
+    // The file's bytes: every record followed by CR LF, in Windows-1252 when every character fits (and the
+    // bytes do not begin as the mark does), otherwise UTF-8 behind a byte-order mark.
     QByteArray bytes() const;
     // Creates or replaces the file; false when it could not be written.
     bool commit(const QString& path) const;

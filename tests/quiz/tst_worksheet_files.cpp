@@ -60,6 +60,7 @@ class TestWorksheetFiles : public QObject {
         row("trailing blank", u"Roots "_s, true, true);
         row("beyond Windows-1252", u"Does a Zośka’s plant grow?"_s, true, true);
         row("leading zero-width no-break space", QChar(0xFEFF) + u"Roots"_s, true, true);
+        row("beginning as a byte-order mark does in Windows-1252", u"ï»¿Roots"_s, true, true);
         row("ampersand", u"Salt & pepper"_s, true, false);
         row("ampersand and comma", u"Salt & pepper, please"_s, true, false);
         row("leading blank", u" Roots"_s, true, false);
