@@ -216,10 +216,23 @@ bool lockRegister(QLockFile& lock) {
 
 }  // namespace
 
+namespace {
+
+// Reads the register for a change: into memory only when the whole register reads.
+bool readForChange(const QString& path, SharedValues& shared) {
+    SharedValues read;
+    if (!readRegister(path, read)) return false;
+    shared.worksheetcount = read.worksheetcount;
+    shared.worksheetnames = read.worksheetnames;
+    return true;
+}
+
+}  // namespace
+
 bool trackworksheets(const QString& path, const QString& title, SharedValues& shared) {
     if (path.isEmpty()) return false;
     QLockFile lock(path + QLatin1String(".lock"));
-    if (!lockRegister(lock) || !readRegister(path, shared)) return false;
+    if (!lockRegister(lock) || !readForChange(path, shared)) return false;
     const int count = shared.worksheetcount;
     for (int i = 1; i <= count; ++i)
         if (shared.worksheetnames[i] == title) return true;
@@ -231,7 +244,7 @@ bool trackworksheets(const QString& path, const QString& title, SharedValues& sh
 bool delworksheet(const QString& path, const QString& name, SharedValues& shared) {
     if (path.isEmpty()) return false;
     QLockFile lock(path + QLatin1String(".lock"));
-    if (!lockRegister(lock) || !readRegister(path, shared)) return false;
+    if (!lockRegister(lock) || !readForChange(path, shared)) return false;
     const int count = shared.worksheetcount;
     int p = 0;
     for (int i = 1; i <= count; ++i)

@@ -87,12 +87,13 @@ QStringList registerRecords(const SharedValues& shared);
 // that died is taken over.
 //
 // Adds the title to the register unless an equal name is there. The in-memory worksheetcount keeps the
-// count that was read. False when the register is missing or unreadable, already holds 1000 names, or
-// cannot be rewritten; the register is then unchanged.
+// count that was read. False when the register is missing or unreadable (memory is then as it was),
+// already holds 1000 names, or cannot be rewritten; the register is then unchanged.
 bool trackworksheets(const QString& path, const QString& title, SharedValues& shared);
 
 // Removes the last register entry equal to the name and closes the gap, in the file and in memory. The
-// worksheet file itself stays. False when the register is missing or unreadable or cannot be rewritten.
+// worksheet file itself stays. False when the register is missing or unreadable (memory is then as it was)
+// or cannot be rewritten.
 bool delworksheet(const QString& path, const QString& name, SharedValues& shared);
 
 }  // namespace bt

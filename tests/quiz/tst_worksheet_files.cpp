@@ -169,6 +169,10 @@ class TestWorksheetFiles : public QObject {
         row("add: full, no 1001st", full, "+Sheet 1001", false, {}, sheetNames(1000));
         row("add: full, but a known name saves", full, "+Sheet 500", true, {}, sheetNames(1000));
         row("add: no register", "-", "+A", false, {}, {});
+        row("add: a register that does not read whole changes nothing", " 4 \r\nA\r\nB\r\n", "+C", false, {},
+            {});
+        row("delete: a register that does not read whole changes nothing", " 4 \r\nA\r\nB\r\n", "-A", false,
+            {}, {});
         row("add: beyond Windows-1252", ab, "+" + lake, true,
             "\xEF\xBB\xBF" + (u" 3 \r\nA\r\nB\r\n"_s + lake + u"\r\n"_s).toUtf8(), {"A", "B"});
         row("delete: the second of three", registerBytes({"A", "B", "C"}), "-B", true,
