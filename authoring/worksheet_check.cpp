@@ -128,10 +128,7 @@ QString fitToFile(WizardContent& content) {
 
 QString replaceQuestion(const ContentPaths& paths, const SharedValues& shared, const QString& title) {
     const QString file = worksheetPath(paths, title);
-    const auto* names = shared.worksheetnames.begin() + 1;
-    if (!QFile::exists(file) &&
-        std::find(names, names + shared.worksheetcount, title) == names + shared.worksheetcount)
-        return {};
+    if (!QFile::exists(file) && !isRegistered(shared, title)) return {};
     QString question = QStringLiteral("A worksheet called \"%1\" already exists.").arg(title);
     for (const Topic& topic : topics())
         if (paths.resolve(QString::fromLatin1(topic.worksheet)) == file)
@@ -148,10 +145,7 @@ QString saveWorksheet(const ContentPaths& paths, SharedValues& shared, const Wiz
     const QString reg = registerPath(paths);
     SharedValues check;
     if (!trackworksheets(reg, content.title, shared) || !readRegister(reg, check)) return kSaveProblem;
-    const auto* names = check.worksheetnames.begin() + 1;
-    if (std::find(names, names + check.worksheetcount, content.title) == names + check.worksheetcount)
-        return kSaveProblem;
-    return kSaved;
+    return isRegistered(check, content.title) ? kSaved : kSaveProblem;
 }
 
 CatalogPage catalogPage(const SharedValues& shared, int page) {

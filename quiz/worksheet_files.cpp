@@ -229,13 +229,17 @@ bool readForChange(const QString& path, SharedValues& shared) {
 
 }  // namespace
 
+bool isRegistered(const SharedValues& shared, const QString& title) {
+    const auto* names = shared.worksheetnames.begin() + 1;
+    return std::find(names, names + shared.worksheetcount, title) != names + shared.worksheetcount;
+}
+
 bool trackworksheets(const QString& path, const QString& title, SharedValues& shared) {
     if (path.isEmpty()) return false;
     QLockFile lock(path + QLatin1String(".lock"));
     if (!lockRegister(lock) || !readForChange(path, shared)) return false;
+    if (isRegistered(shared, title)) return true;
     const int count = shared.worksheetcount;
-    for (int i = 1; i <= count; ++i)
-        if (shared.worksheetnames[i] == title) return true;
     if (count >= kMaxWorksheets) return false;
     shared.worksheetnames[count + 1] = title;
     return writeRegister(path, shared.worksheetnames, count + 1);

@@ -86,6 +86,9 @@ QStringList registerRecords(const SharedValues& shared);
 // that copies of the program sharing the folder never lose each other's changes; a lock left by a copy
 // that died is taken over.
 //
+// True when the names in memory hold one equal to the title (letter case included).
+bool isRegistered(const SharedValues& shared, const QString& title);
+
 // Adds the title to the register unless an equal name is there. The in-memory worksheetcount keeps the
 // count that was read. False when the register is missing or unreadable (memory is then as it was),
 // already holds 1000 names, or cannot be rewritten; the register is then unchanged.

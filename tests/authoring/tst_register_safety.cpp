@@ -43,10 +43,7 @@ int churn(const QString& folder, quint32 seed) {
     for (;;) {
         const QString title = u"Churn "_s + QString::number(random.bounded(12));
         readRegister(registerPath(paths), shared);
-        const auto* names = shared.worksheetnames.begin() + 1;
-        const bool listed =
-            std::find(names, names + shared.worksheetcount, title) != names + shared.worksheetcount;
-        if (listed)
+        if (isRegistered(shared, title))
             delworksheet(registerPath(paths), title, shared);
         else
             saveWorksheet(paths, shared, sheetFor(title));
