@@ -1,7 +1,11 @@
 #include "run.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
 #include <QTimer>
+#include <cstdio>
+#include <optional>
 
 #include "brambleton.h"
 #include "fonts.h"
@@ -11,13 +15,71 @@
 
 namespace bt {
 
-int runBrambleton(int& argc, char** argv, const std::function<void(Brambleton&)>& afterStart) {
-    QApplication app(argc, argv);
+namespace {
+
+struct Options {
+    QCommandLineParser parser;
+    QCommandLineOption worksheets{
+        QStringLiteral("worksheets"),
+        QStringLiteral(
+            "Keeps teachers' worksheets in <folder>, for example a shared school folder, instead of "
+            "the user's own data folder. BRAMBLETON_WORKSHEETS does the same."),
+        QStringLiteral("folder")};
+    Options() {
+        parser.setApplicationDescription(
+            QStringLiteral("Primary science activities for pupils, and worksheets for their teachers."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(worksheets);
+    }
+};
+
+// Answers --help and --version before there is a window, so that they work without a display. Returns
+// the exit code when the program should end here.
+std::optional<int> answeredAtOnce(int argc, char** argv) {
+    Options options;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    options.parser.parse(arguments);  // the toolkit's own options are not known yet: errors come later
+    if (options.parser.isSet(QStringLiteral("help"))) {
+        QString help = options.parser.helpText();
+        help.replace(QLatin1String("<executable_name>"), QLatin1String("brambleton"));
+        std::fputs(qPrintable(help), stdout);
+        return 0;
+    }
+    if (options.parser.isSet(QStringLiteral("version"))) {
+        std::printf("Brambleton %s\n", BRAMBLETON_VERSION);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// The worksheet folder asked for on the command line or in the environment, made absolute; empty for
+// the usual one. Ends the program with a message on an option it does not know.
+QString chosenWorksheetFolder(const QApplication& app, CommandLine commandLine) {
+    QString folder = qEnvironmentVariable("BRAMBLETON_WORKSHEETS");
+    if (commandLine == CommandLine::Read) {
+        Options options;
+        options.parser.process(app);
+        if (options.parser.isSet(options.worksheets)) folder = options.parser.value(options.worksheets);
+    }
+    return folder.isEmpty() ? QString() : QDir::cleanPath(QDir::current().absoluteFilePath(folder));
+}
+
+}  // namespace
+
+int runBrambleton(int& argc, char** argv, const std::function<void(Brambleton&)>& afterStart,
+                  CommandLine commandLine) {
     QApplication::setApplicationName(QStringLiteral("brambleton"));
+    QApplication::setApplicationVersion(QStringLiteral(BRAMBLETON_VERSION));
+    if (commandLine == CommandLine::Read)
+        if (const std::optional<int> exitCode = answeredAtOnce(argc, argv)) return *exitCode;
+    QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Brambleton"));
+    const QString worksheetFolder = chosenWorksheetFolder(app, commandLine);
     registerFonts();
 
-    const ContentPaths paths = ContentPaths::locate(QApplication::applicationDirPath());
+    const ContentPaths paths = ContentPaths::locate(QApplication::applicationDirPath(), worksheetFolder);
     QtSound sound(paths);
     QtSpeech speech;
     QtDialogs dialogs;

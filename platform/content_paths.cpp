@@ -39,13 +39,15 @@ void seedWorksheetFolder(const QString& from, const QString& to) {
 ContentPaths::ContentPaths(QString contentRoot, QString worksheetFolder)
     : root_(std::move(contentRoot)), worksheets_(std::move(worksheetFolder)) {}
 
-ContentPaths ContentPaths::locate(const QString& appDir) {
+ContentPaths ContentPaths::locate(const QString& appDir, const QString& chosenFolder) {
     QString root = appDir + QLatin1String("/content");
     const QString installed = QDir::cleanPath(appDir + QLatin1String("/../share/brambleton"));
-    if (!QFileInfo(root).isDir() && QFileInfo(installed).isDir()) root = installed;
+    const bool isInstalled = !QFileInfo(root).isDir() && QFileInfo(installed).isDir();
+    if (isInstalled) root = installed;
 
+    if (!chosenFolder.isEmpty()) return withUserWorksheets(root, chosenFolder);
     const QString shipped = root + QLatin1Char('/') + matchComponent(root, QStringLiteral("multiple"));
-    if (folderIsWritable(shipped)) return ContentPaths(root, shipped);
+    if (!isInstalled && folderIsWritable(shipped)) return ContentPaths(root, shipped);
 
     return withUserWorksheets(
         root, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/multiple"));

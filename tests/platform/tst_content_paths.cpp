@@ -18,6 +18,8 @@ class TestContentPaths : public QObject {
 
   private Q_SLOTS:
     void initTestCase() {
+        qputenv("XDG_DATA_HOME", dir_.filePath(u"data"_s).toLocal8Bit());  // the user's data folder
+        QCoreApplication::setApplicationName(u"brambleton"_s);
         for (const auto& [program, root] : layouts_.asKeyValueRange())
             for (const QString& file : {u"images/swan1.jpg"_s, u"wav/Click.WAV"_s, u"multiple/Plant.txt"_s})
                 QVERIFY(writeFile(dir_.filePath(root + file)));
@@ -37,8 +39,34 @@ class TestContentPaths : public QObject {
         QFETCH(QString, expected);
         for (const auto& [program, root] : layouts_.asKeyValueRange()) {
             const ContentPaths paths = ContentPaths::locate(dir_.filePath(program));
-            QCOMPARE(paths.resolve(relative).remove(dir_.filePath(root)), expected);
+            QString found = paths.resolve(relative);
+            found.replace(paths.worksheetFolder(), dir_.filePath(root + u"multiple"_s));
+            QCOMPARE(found.remove(dir_.filePath(root)), expected);
         }
+    }
+
+    // Where worksheets are kept: chosen, beside the program, or the user's data folder, never below an
+    // installed tree even when it can be written (an administrator running the program).
+    void worksheetFolder_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("chosen");    // below the temporary folder; empty for none
+        QTest::addColumn<QString>("expected");  // below the temporary folder
+        QTest::newRow("beside the program, writable") << u"app"_s << QString() << u"app/content/multiple"_s;
+        QTest::newRow("installed, even when writable")
+            << u"usr/bin"_s << QString() << u"data/brambleton/multiple"_s;
+        QTest::newRow("chosen, beside the program") << u"app"_s << u"school/sheets"_s << u"school/sheets"_s;
+        QTest::newRow("chosen, installed") << u"usr/bin"_s << u"school/sheets"_s << u"school/sheets"_s;
+    }
+    void worksheetFolder() {
+        QFETCH(QString, program);
+        QFETCH(QString, chosen);
+        QFETCH(QString, expected);
+        const QString folder = dir_.filePath(expected);
+        if (!expected.contains(u"content"_s)) QDir(folder).removeRecursively();  // to see it seeded
+        const ContentPaths paths = ContentPaths::locate(dir_.filePath(program),
+                                                        chosen.isEmpty() ? QString() : dir_.filePath(chosen));
+        QCOMPARE(paths.worksheetFolder(), folder);
+        QVERIFY(QFileInfo::exists(folder + u"/Plant.txt"_s));
     }
 
     void userWorksheetFolderIsSeededNotOverwritten() {

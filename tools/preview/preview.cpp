@@ -136,11 +136,14 @@ int main(int argc, char* argv[]) {
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     const bool full = args.removeAll(QStringLiteral("--full")) > 0;
-    return bt::runBrambleton(argc, argv, [args, full](bt::Brambleton& program) {
-        if (full) {  // without a window manager, full screen is the whole display
-            program.grey().setGeometry(program.grey().screen()->geometry());
-            program.grey().showFullScreen();
-        }
-        arrange(program, args);
-    });
+    return bt::runBrambleton(
+        argc, argv,
+        [args, full](bt::Brambleton& program) {
+            if (full) {  // without a window manager, full screen is the whole display
+                program.grey().setGeometry(program.grey().screen()->geometry());
+                program.grey().showFullScreen();
+            }
+            arrange(program, args);
+        },
+        bt::CommandLine::Ignored);
 }
