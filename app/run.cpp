@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
@@ -13,7 +14,22 @@
 #include "qt_printer.h"
 #include "qt_services.h"
 
+// The icons are in this static library: the reference keeps them from being left out of the program.
+static void initIcons() {
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace bt {
+
+void showAsBrambleton() {
+    initIcons();
+    QApplication::setApplicationDisplayName(QStringLiteral("Brambleton"));
+    QApplication::setDesktopFileName(QStringLiteral("uk.co.corvane.Brambleton"));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+}
 
 namespace {
 
@@ -75,7 +91,7 @@ int runBrambleton(int& argc, char** argv, const std::function<void(Brambleton&)>
     if (commandLine == CommandLine::Read)
         if (const std::optional<int> exitCode = answeredAtOnce(argc, argv)) return *exitCode;
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Brambleton"));
+    showAsBrambleton();
     const QString worksheetFolder = chosenWorksheetFolder(app, commandLine);
     registerFonts();
 

@@ -14,6 +14,9 @@ namespace bt {
 
 class Brambleton;
 
+// The program's name, desktop entry and window icon, for the desktop's window list and task bar.
+void showAsBrambleton();
+
 enum class CommandLine { Read, Ignored };
 
 int runBrambleton(int& argc, char** argv, const std::function<void(Brambleton&)>& afterStart = {},

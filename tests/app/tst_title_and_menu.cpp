@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "grey.h"
 #include "picture_box.h"
+#include "run.h"
 #include "test_program.h"
 
 using namespace bt;
@@ -28,6 +29,8 @@ class TestTitleAndMenu : public ProgramTest {
         QWidget* title = t_->screen(kTitle);
         QCOMPARE(t_->top(), kTitle);
         QCOMPARE(grey().windowTitle(), QStringLiteral("Brambleton"));
+        showAsBrambleton();
+        QCOMPARE(grey().windowIcon().pixmap(48).size(), QSize(48, 48));  // the icon is in the program
         QCOMPARE(t_->text(kTitle, "Command1"), QStringLiteral("OK"));
         QCOMPARE(title->geometry().center(), grey().rect().center());
         // The backdrop shows around the title screen.
