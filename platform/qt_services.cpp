@@ -12,12 +12,12 @@ namespace bt {
 
 namespace {
 
-// Loads a module of the program: from the folder asked for, else beside the program, else from
-// lib/brambleton of an installed tree. True when loaded.
+// Loads a module of the program: from the folder asked for, else beside the program, else from the
+// module folder of an installed tree (lib/<architecture>/brambleton). True when loaded.
 bool loadModule(QLibrary& module, const QString& name, const QString& moduleFolder) {
     const QString appDir = QCoreApplication::applicationDirPath();
     const QStringList folders{moduleFolder.isEmpty() ? appDir : moduleFolder, appDir,
-                              QDir::cleanPath(appDir + QLatin1String("/../lib/brambleton"))};
+                              QDir::cleanPath(appDir + QLatin1String("/../" BRAMBLETON_MODULE_DIR))};
     for (const QString& folder : folders) {
         module.setFileName(folder + QLatin1Char('/') + name);
         if (module.load()) return true;

@@ -14,8 +14,9 @@ class QWidget;
 namespace bt {
 
 // Plays WAV files through Qt Multimedia, which lives in the module "brambleton_sound" beside the program
-// (or in lib/brambleton of an installed tree). The module, and with it the multimedia libraries, is loaded
-// on the first play, so that start-up does not pay for them. Without the module the program is silent.
+// (or in lib/<architecture>/brambleton of an installed tree). The module, and with it the multimedia
+// libraries, is loaded on the first play, so that start-up does not pay for them. Without the module the
+// program is silent.
 class QtSound final : public Sound {
   public:
     // moduleFolder: where to look for the module first; the program's folder when empty.
