@@ -17,6 +17,8 @@ packages=(
   xvfb xauth
   # printing: the tests print end to end through a CUPS server with a PDF printer
   cups cups-client cups-bsd printer-driver-cups-pdf
+  # the Debian package: made by CPack (dpkg-shlibdeps finds its libraries) and checked by the validators
+  dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()
