@@ -21,11 +21,12 @@ packages=(
   dpkg-dev lintian desktop-file-utils appstream
 )
 
+# One query for all of them, so that a start with nothing missing is quick.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
+  awk '$NF == "installed" && $(NF-1) == "ok" { print $1 }' || true)
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
+  grep -qx -- "$p" <<<"$installed" || missing+=("$p")
 done
 
 if [ ${#missing[@]} -gt 0 ]; then
