@@ -21,10 +21,8 @@ static void initIcons() {
 
 namespace bt {
 
-void showAsBrambleton() {
+void showBrambletonIcon() {
     initIcons();
-    QApplication::setApplicationDisplayName(QStringLiteral("Brambleton"));
-    QApplication::setDesktopFileName(QStringLiteral("uk.co.corvane.Brambleton"));
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
@@ -91,7 +89,8 @@ int runBrambleton(int& argc, char** argv, const std::function<void(Brambleton&)>
     if (commandLine == CommandLine::Read)
         if (const std::optional<int> exitCode = answeredAtOnce(argc, argv)) return *exitCode;
     QApplication app(argc, argv);
-    showAsBrambleton();
+    QApplication::setApplicationDisplayName(QStringLiteral("Brambleton"));
+    QApplication::setDesktopFileName(QStringLiteral("uk.co.corvane.Brambleton"));
     const QString worksheetFolder = chosenWorksheetFolder(app, commandLine);
     registerFonts();
 
@@ -103,8 +102,12 @@ int runBrambleton(int& argc, char** argv, const std::function<void(Brambleton&)>
     dialogs.setWindow(&program.grey());
     program.start();
     // Once the title screen is up, the sound player and the click are made ready, so that the first click
-    // of a button does not wait for them.
-    QTimer::singleShot(300, &program.grey(), [&sound] { sound.preload(kClickSound); });
+    // of a button does not wait for them, and the window is given its icon (decoding it at start would
+    // hold the first paint back by some milliseconds).
+    QTimer::singleShot(300, &program.grey(), [&sound] {
+        sound.preload(kClickSound);
+        showBrambletonIcon();
+    });
     if (afterStart) afterStart(program);
     return QApplication::exec();
 }

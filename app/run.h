@@ -14,8 +14,8 @@ namespace bt {
 
 class Brambleton;
 
-// The program's name, desktop entry and window icon, for the desktop's window list and task bar.
-void showAsBrambleton();
+// Gives the program's windows their icon, for the desktop's window list and task bar.
+void showBrambletonIcon();
 
 enum class CommandLine { Read, Ignored };
 

@@ -29,7 +29,7 @@ class TestTitleAndMenu : public ProgramTest {
         QWidget* title = t_->screen(kTitle);
         QCOMPARE(t_->top(), kTitle);
         QCOMPARE(grey().windowTitle(), QStringLiteral("Brambleton"));
-        showAsBrambleton();
+        showBrambletonIcon();
         QCOMPARE(grey().windowIcon().pixmap(48).size(), QSize(48, 48));  // the icon is in the program
         QCOMPARE(t_->text(kTitle, "Command1"), QStringLiteral("OK"));
         QCOMPARE(title->geometry().center(), grey().rect().center());
