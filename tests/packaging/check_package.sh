@@ -105,6 +105,21 @@ starts_and_seeds "$work/school sheets" BRAMBLETON_WORKSHEETS="$work/school sheet
 BRAMBLETON_ARGS="--worksheets=$work/option" starts_and_seeds "$work/option"
 (cd "$root" && find usr -print | sort) | diff "$work/tree-before" - || fail "the program wrote below its installed tree"
 
+# The sound module is opened from the installed module folder, once the title screen is up. The loader's
+# log names every path tried; only the one opened gets a link map.
+module="$root/usr/lib/$multiarch/brambleton/brambleton_sound.so"
+env -i PATH="$PATH" HOME="$work/home" QT_QPA_PLATFORM=offscreen LD_DEBUG=files LD_DEBUG_OUTPUT="$work/ld" \
+    "$root/usr/bin/brambleton" >/dev/null 2>&1 &
+program=$!
+for _ in $(seq 100); do
+    grep -qsF "file=$module [0];  generating link map" "$work"/ld.* && break
+    sleep 0.1
+done
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+program=
+grep -qsF "file=$module [0];  generating link map" "$work"/ld.* || fail "the sound module was not opened from $module"
+
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed"
     exit 1
