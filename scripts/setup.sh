@@ -17,8 +17,9 @@ packages=(
   xvfb xauth
   # printing: the tests print end to end through a CUPS server with a PDF printer
   cups cups-client cups-bsd printer-driver-cups-pdf
-  # the Debian package: made by CPack (dpkg-shlibdeps finds its libraries) and checked by the validators
-  dpkg-dev lintian desktop-file-utils appstream
+  # the Debian package: made by CPack (file finds the binaries, dpkg-shlibdeps their libraries) and checked
+  # by the validators
+  file dpkg-dev lintian desktop-file-utils appstream
 )
 
 # One query for all of them, so that a start with nothing missing is quick.
