@@ -11,7 +11,10 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(worksheet register title metafile)
 scripts/setup.sh
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target "${targets[@]/#/fuzz_}" >/dev/null
+# Quiet unless the build fails, and then the whole build's output.
+build_log=$(mktemp)
+cmake --build --preset fuzz --target "${targets[@]/#/fuzz_}" >"$build_log" 2>&1 || { cat "$build_log"; exit 1; }
+rm -f "$build_log"
 
 out=build/fuzz
 seeds=$out/seeds

@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  # build; clang for the fuzz targets (libFuzzer)
-  g++ cmake ninja-build pkg-config clang
+  # build; clang and its sanitizer and libFuzzer runtimes for the fuzz targets
+  g++ cmake ninja-build pkg-config clang libclang-rt-14-dev
   # Qt 6: widgets, print support, sound, SVG, extra image formats
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 libqt6multimedia6
